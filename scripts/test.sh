@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the host, win64 and win32 flavours and runs every test: host tests natively,
+# Windows tests under wine64 on a private Xvfb, and the reader's fuzz run. Ends with "N passed, N failed".
+# Every stage runs even after a failure, so that one run shows everything that is wrong.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+passed=0
+failed=0
+
+cleanup() {
+  ovanta_wineserver_stop
+  ovanta_xvfb_stop
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+fail_stage() {
+  echo "FAILED: $1"
+  failed=$((failed + 1))
+}
+
+# Runs ctest in a build directory and adds its counts. A run that executes no test at all counts as a failure.
+run_ctest() {
+  local flavour=$1
+  local log
+  log="$(ovanta_build_dir "$flavour")/ctest.log"
+  ovanta_say "Tests: $flavour"
+  ctest --test-dir "$(ovanta_build_dir "$flavour")" --output-on-failure --no-tests=error -j "$OVANTA_JOBS" 2>&1 |
+    tee "$log"
+  local summary
+  summary=$(grep -Eo '[0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [[ -z $summary ]]; then
+    fail_stage "ctest in build/$flavour ran no test"
+    return
+  fi
+  local run_failed=${summary%% *}
+  local run_total=${summary##* }
+  if [[ $run_total -eq 0 ]]; then
+    fail_stage "ctest in build/$flavour ran no test"
+    return
+  fi
+  passed=$((passed + run_total - run_failed))
+  failed=$((failed + run_failed))
+}
+
+cd "$OVANTA_ROOT" || exit 1
+
+ovanta_say "Dependencies"
+if ! bash scripts/install-deps.sh; then
+  fail_stage "installing the dependencies"
+  echo "$passed passed, $failed failed"
+  exit 1
+fi
+
+declare -A built
+for flavour in host win64 win32; do
+  ovanta_say "Build: $flavour"
+  if ovanta_configure "$flavour" && ovanta_build "$flavour"; then
+    built[$flavour]=1
+  else
+    fail_stage "build of $flavour"
+  fi
+done
+
+if [[ -n ${built[host]:-} ]]; then
+  run_ctest host
+fi
+
+if [[ -n ${built[win64]:-} ]]; then
+  ovanta_say "Wine and display"
+  if ovanta_xvfb_start && ovanta_wine_prepare && ovanta_wineserver_start; then
+    run_ctest win64
+  else
+    fail_stage "setting up Wine and Xvfb"
+  fi
+  ovanta_wineserver_stop
+  ovanta_xvfb_stop
+fi
+
+if [[ -f tests/fuzz/run-fuzz.sh ]]; then
+  ovanta_say "Fuzzing"
+  fuzz_log="$(ovanta_build_dir fuzz).log"
+  mkdir -p "$(dirname "$fuzz_log")"
+  if bash tests/fuzz/run-fuzz.sh "$(ovanta_build_dir fuzz)" 20 >"$fuzz_log" 2>&1; then
+    tail -n 5 "$fuzz_log"
+    passed=$((passed + 1))
+  else
+    tail -n 60 "$fuzz_log"
+    fail_stage "fuzz run (log: $fuzz_log)"
+  fi
+fi
+
+cleanup
+echo
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
