@@ -1,0 +1,44 @@
+#pragma once
+// Access to registry keys, for the current user unless RootKey says otherwise.
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "Object.h"
+
+class ERegistryException : public std::runtime_error {
+ public:
+  explicit ERegistryException(const std::u16string& message);
+  const std::u16string& Message() const { return FMessage; }
+
+ private:
+  std::u16string FMessage;
+};
+
+class TRegistry : public TObject {
+ public:
+  explicit TRegistry(REGSAM access = KEY_ALL_ACCESS);
+  ~TRegistry() override;
+
+  HKEY GetRootKey() const { return FRootKey; }
+  void SetRootKey(HKEY root);
+  HKEY CurrentKey() const { return FCurrentKey; }
+
+  // Opens `key` (a leading "\" starts at RootKey, otherwise relative to the open key), creating it when
+  // `canCreate`; false when it cannot be opened.
+  bool OpenKey(const std::u16string& key, bool canCreate);
+  void CloseKey();
+  // Raises ERegistryException "Fehler beim Setzen der Daten für '<name>'" when the value cannot be written.
+  void WriteString(const std::u16string& name, const std::u16string& value);
+  // The string value, or empty when there is none or the value is not a string.
+  std::u16string ReadString(const std::u16string& name);
+  bool ValueExists(const std::u16string& name);
+  bool DeleteValue(const std::u16string& name);
+
+ private:
+  HKEY FRootKey = HKEY_CURRENT_USER;
+  HKEY FCurrentKey = nullptr;
+  REGSAM FAccess;
+};

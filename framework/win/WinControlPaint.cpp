@@ -1,0 +1,110 @@
+// Painting of windowed controls: the background in Color, the control's own PaintWindow, then each graphic
+// child in z-order, clipped to its bounds with the origin at its corner. Double-buffered controls paint into
+// a memory bitmap and copy it at once.
+
+#include "Controls.h"
+
+namespace {
+
+class TPaintScope {
+ public:
+  explicit TPaintScope(HWND wnd) : FWnd(wnd) { FDC = BeginPaint(wnd, &FPaint); }
+  ~TPaintScope() { EndPaint(FWnd, &FPaint); }
+  TPaintScope(const TPaintScope&) = delete;
+  TPaintScope& operator=(const TPaintScope&) = delete;
+  HDC DC() const { return FDC; }
+  const RECT& Area() const { return FPaint.rcPaint; }
+
+ private:
+  HWND FWnd;
+  HDC FDC;
+  PAINTSTRUCT FPaint{};
+};
+
+class TSavedDC {
+ public:
+  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
+  ~TSavedDC() { RestoreDC(FDC, FSaved); }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+ private:
+  HDC FDC;
+  int FSaved;
+};
+
+}  // namespace
+
+void TWinControl::PaintMessage(TMessage& message) {
+  if (message.WParam) {
+    // WM_PRINTCLIENT, or WM_PAINT with a device context to paint on.
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    if (FDoubleBuffered)
+      EraseBackground(dc);
+    PaintHandler(dc);
+    return;
+  }
+  TPaintScope paint(FHandle);
+  if (!paint.DC())
+    return;
+  const RECT& area = paint.Area();
+  if (IsRectEmpty(&area))
+    return;
+  if (!FDoubleBuffered) {
+    PaintHandler(paint.DC());
+    return;
+  }
+  const RECT client = ClientRect();
+  TBitmap buffer(paint.DC(), client.right, client.bottom);
+  HDC memory = buffer.Canvas().Handle();
+  IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
+  EraseBackground(memory);
+  PaintHandler(memory);
+  BitBlt(paint.DC(), area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+         area.top, SRCCOPY);
+}
+
+void TWinControl::EraseBackground(HDC dc) {
+  if (!dc || GetColor() == clNone)
+    return;
+  const RECT client = ClientRect();
+  FillRect(dc, &client, BackgroundBrush());
+}
+
+HBRUSH TWinControl::BackgroundBrush() {
+  if (GetColor() == clNone)
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  if (!FBackgroundBrush)
+    FBackgroundBrush = CreateSolidBrush(ColorToRGB(GetColor()));
+  return FBackgroundBrush;
+}
+
+void TWinControl::PaintHandler(HDC dc) {
+  PaintWindow(dc);
+  PaintControls(dc);
+}
+
+void TWinControl::PaintWindow(HDC) {}
+
+void TWinControl::PaintControls(HDC dc) {
+  RECT area{};
+  const int clip = GetClipBox(dc, &area);
+  if (clip == ERROR || clip == NULLREGION)
+    return;
+  // By index: a child's paint may change the list.
+  for (std::size_t i = 0; i < FControls.size(); ++i) {
+    TControl* control = FControls[i];
+    if (dynamic_cast<TWinControl*>(control) || !control->FVisible)
+      continue;
+    const RECT bounds = control->BoundsRect();
+    RECT overlap{};
+    if (!IntersectRect(&overlap, &bounds, &area))
+      continue;
+    TSavedDC saved(dc);
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  }
+}
