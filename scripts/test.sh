@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the host, win64 and win32 flavours and runs every test: host tests natively,
-# Windows tests under wine64 on a private Xvfb, and the reader's fuzz run. Ends with "N passed, N failed".
+# Windows tests under wine64 on a private Xvfb, and the fuzz runs. Ends with "N passed, N failed".
 # Every stage runs even after a failure, so that one run shows everything that is wrong.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -78,18 +78,24 @@ if [[ -n ${built[win64]:-} ]]; then
   ovanta_xvfb_stop
 fi
 
-if [[ -f tests/fuzz/run-fuzz.sh ]]; then
-  ovanta_say "Fuzzing"
-  fuzz_log="$(ovanta_build_dir fuzz).log"
-  mkdir -p "$(dirname "$fuzz_log")"
-  if bash tests/fuzz/run-fuzz.sh "$(ovanta_build_dir fuzz)" 20 >"$fuzz_log" 2>&1; then
-    tail -n 5 "$fuzz_log"
+# Each fuzz run: its script, the seconds it runs, and the build directory it uses.
+run_fuzz() {
+  local name=$1 script=$2 seconds=$3
+  local dir log
+  dir="$(ovanta_build_dir "$name")"
+  log="$dir.log"
+  mkdir -p "$(dirname "$log")"
+  ovanta_say "Fuzzing: $name"
+  if bash "$script" "$dir" "$seconds" >"$log" 2>&1; then
+    tail -n 5 "$log"
     passed=$((passed + 1))
   else
-    tail -n 60 "$fuzz_log"
-    fail_stage "fuzz run (log: $fuzz_log)"
+    tail -n 60 "$log"
+    fail_stage "fuzz run $name (log: $log)"
   fi
-fi
+}
+run_fuzz fuzz tests/fuzz/run-fuzz.sh 20
+run_fuzz fuzz-html tests/fuzz/html/run-html-fuzz.sh 30
 
 cleanup
 echo
