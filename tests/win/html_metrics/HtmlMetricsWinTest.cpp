@@ -35,7 +35,7 @@ std::u16string_view View(const wchar_t* text) {
   return {reinterpret_cast<const char16_t*>(text), std::char_traits<wchar_t>::length(text)};
 }
 
-THtmlFontSpec Spec(const TFontCase& font) {
+THtmlFontSpec FontOf(const TFontCase& font) {
   return {View(font.Face), font.Height, font.Style, TFontCharset(1)};
 }
 
@@ -92,13 +92,13 @@ class HtmlWinMetrics : public ::testing::Test {
       SCOPED_TRACE(std::to_string(font.Height) + " " + std::to_string(font.Style.Bits()));
       const TDirectFont direct(FDC, font);
       const TEXTMETRICW tm = direct.Metrics();
-      const THtmlFontMetrics measured = metrics.FontMetrics(Spec(font));
+      const THtmlFontMetrics measured = metrics.FontMetrics(FontOf(font));
       EXPECT_EQ(measured.Height, tm.tmHeight);
       EXPECT_EQ(measured.Descent, tm.tmDescent);
       EXPECT_EQ(measured.AveCharWidth, tm.tmAveCharWidth);
       EXPECT_EQ(measured.MaxCharWidth, tm.tmMaxCharWidth);
       for (const wchar_t* text : Texts)
-        EXPECT_EQ(metrics.TextExtent(Spec(font), View(text)), direct.Extent(text));
+        EXPECT_EQ(metrics.TextExtent(FontOf(font), View(text)), direct.Extent(text));
     }
   }
 
@@ -127,7 +127,7 @@ TEST_F(HtmlWinMetrics, SetDCReplacesTheMeasuringSurface) {
 
 TEST_F(HtmlWinMetrics, ExtentIgnoresPrefixCharacters) {
   THtmlTextMetricsWin metrics;
-  const THtmlFontSpec font = Spec(Fonts[0]);
+  const THtmlFontSpec font = FontOf(Fonts[0]);
   EXPECT_GT(metrics.TextExtent(font, u"a&b"), metrics.TextExtent(font, u"ab"));
 }
 
