@@ -61,15 +61,7 @@ const TClassInfo& TFont::StaticClass() {
 TFont::TFont() = default;
 
 TFont::~TFont() {
-  Release();
-}
-
-template <class F>
-void TFont::Modify(F change) {
-  Changing();
-  change();
-  Release();
-  Changed();
+  ReleaseHandle();
 }
 
 void TFont::Assign(const TPersistent& source) {
@@ -149,7 +141,7 @@ HFONT TFont::Handle() const {
   return FHandle;
 }
 
-void TFont::Release() const {
+void TFont::ReleaseHandle() const {
   if (FHandle)
     DeleteObject(FHandle);
   FHandle = nullptr;
@@ -166,7 +158,7 @@ const TClassInfo& TBrush::StaticClass() {
 }
 
 TBrush::~TBrush() {
-  Release();
+  ReleaseHandle();
 }
 
 void TBrush::Assign(const TPersistent& source) {
@@ -177,29 +169,22 @@ void TBrush::Assign(const TPersistent& source) {
   }
   if (brush->FColor == FColor && brush->FStyle == FStyle)
     return;
-  Changing();
-  FColor = brush->FColor;
-  FStyle = brush->FStyle;
-  Release();
-  Changed();
+  Modify([&] {
+    FColor = brush->FColor;
+    FStyle = brush->FStyle;
+  });
 }
 
 void TBrush::SetColor(TColor color) {
   if (color == FColor)
     return;
-  Changing();
-  FColor = color;
-  Release();
-  Changed();
+  Modify([&] { FColor = color; });
 }
 
 void TBrush::SetStyle(TBrushStyle style) {
   if (style == FStyle)
     return;
-  Changing();
-  FStyle = style;
-  Release();
-  Changed();
+  Modify([&] { FStyle = style; });
 }
 
 HBRUSH TBrush::Handle() const {
@@ -210,7 +195,7 @@ HBRUSH TBrush::Handle() const {
   return FHandle ? FHandle : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
-void TBrush::Release() const {
+void TBrush::ReleaseHandle() const {
   if (FHandle)
     DeleteObject(FHandle);
   FHandle = nullptr;
@@ -227,7 +212,7 @@ const TClassInfo& TPen::StaticClass() {
 }
 
 TPen::~TPen() {
-  Release();
+  ReleaseHandle();
 }
 
 void TPen::Assign(const TPersistent& source) {
@@ -238,30 +223,23 @@ void TPen::Assign(const TPersistent& source) {
   }
   if (pen->FColor == FColor && pen->FWidth == FWidth)
     return;
-  Changing();
-  FColor = pen->FColor;
-  FWidth = pen->FWidth;
-  Release();
-  Changed();
+  Modify([&] {
+    FColor = pen->FColor;
+    FWidth = pen->FWidth;
+  });
 }
 
 void TPen::SetColor(TColor color) {
   if (color == FColor)
     return;
-  Changing();
-  FColor = color;
-  Release();
-  Changed();
+  Modify([&] { FColor = color; });
 }
 
 void TPen::SetWidth(int width) {
   width = std::max(width, 0);
   if (width == FWidth)
     return;
-  Changing();
-  FWidth = width;
-  Release();
-  Changed();
+  Modify([&] { FWidth = width; });
 }
 
 HPEN TPen::Handle() const {
@@ -272,7 +250,7 @@ HPEN TPen::Handle() const {
   return FHandle ? FHandle : static_cast<HPEN>(GetStockObject(BLACK_PEN));
 }
 
-void TPen::Release() const {
+void TPen::ReleaseHandle() const {
   if (FHandle)
     DeleteObject(FHandle);
   FHandle = nullptr;

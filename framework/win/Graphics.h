@@ -38,6 +38,15 @@ class TGraphicsObject : public TPersistent {
  protected:
   void Changing();
   void Changed();
+  // Applies a change of settings: users are told before and after, and the cached GDI object is dropped.
+  template <class F>
+  void Modify(F change) {
+    Changing();
+    change();
+    ReleaseHandle();
+    Changed();
+  }
+  virtual void ReleaseHandle() const = 0;
 };
 
 class TFont : public TGraphicsObject {
@@ -67,9 +76,7 @@ class TFont : public TGraphicsObject {
   HFONT Handle() const;
 
  private:
-  template <class F>
-  void Modify(F change);
-  void Release() const;
+  void ReleaseHandle() const override;
   std::u16string FName = u"Tahoma";
   int FHeight = -11;
   TFontStyles FStyle;
@@ -99,7 +106,7 @@ class TBrush : public TGraphicsObject {
   HBRUSH Handle() const;
 
  private:
-  void Release() const;
+  void ReleaseHandle() const override;
   TColor FColor = clWhite;
   TBrushStyle FStyle = TBrushStyle::bsSolid;
   mutable HBRUSH FHandle = nullptr;
@@ -119,7 +126,7 @@ class TPen : public TGraphicsObject {
   HPEN Handle() const;
 
  private:
-  void Release() const;
+  void ReleaseHandle() const override;
   TColor FColor = clBlack;
   int FWidth = 1;
   mutable HPEN FHandle = nullptr;
