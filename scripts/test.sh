@@ -21,12 +21,14 @@ fail_stage() {
 }
 
 # Runs ctest in a build directory and adds its counts. A run that executes no test at all counts as a failure.
+# A failed test runs once more: now and then a Wine program ends within milliseconds, before main, with no
+# output; a test that fails for a reason of its own fails again.
 run_ctest() {
   local flavour=$1
   local log
   log="$(ovanta_build_dir "$flavour")/ctest.log"
   ovanta_say "Tests: $flavour"
-  ctest --test-dir "$(ovanta_build_dir "$flavour")" --output-on-failure --no-tests=error -j "$OVANTA_JOBS" 2>&1 |
+  ctest --test-dir "$(ovanta_build_dir "$flavour")" --output-on-failure --no-tests=error --repeat until-pass:2 -j "$OVANTA_JOBS" 2>&1 |
     tee "$log"
   local summary
   summary=$(grep -Eo '[0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
