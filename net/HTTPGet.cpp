@@ -23,7 +23,11 @@ const TClassInfo& THTTPGet::StaticClass() {
   return info;
 }
 
-THTTPGet::THTTPGet(TComponent* owner) : TComponent(owner), FAcceptTypes("*/*"), FAgent("Corvex HTTPGet") {}
+THTTPGet::THTTPGet(TComponent* owner)
+    : TComponent(owner),
+      FSelf(std::make_shared<THTTPGet*>(this)),
+      FAcceptTypes("*/*"),
+      FAgent("Corvex HTTPGet") {}
 
 void RegisterHTTPGetClasses() {
   RegisteredClasses().Register(THTTPGet::StaticClass());

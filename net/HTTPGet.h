@@ -3,6 +3,7 @@
 // reports the outcome as events. Its settings are 8-bit strings in the system's ANSI code page.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "Component.h"
@@ -14,11 +15,26 @@ using TOnDoneFileEvent = TEvent<const std::string& /*FileName*/, std::int32_t /*
 // Sender and the body received.
 using TOnDoneStringEvent = TEvent<const std::string& /*Result*/>;
 
+class THTTPGetThread;
+
 class THTTPGet : public TComponent {
   OVANTA_CLASS(THTTPGet)
 
  public:
   explicit THTTPGet(TComponent* owner);
+  // Stops a running transfer without waiting for it; its outcome is then reported to nobody.
+  ~THTTPGet() override;
+
+  // Starts a transfer into FileName, unless one is running. With WaitThread it returns when the transfer is
+  // over, having dispatched every message meanwhile; the outcome event is raised from inside.
+  void GetFile();
+  // Starts a transfer into a string, unless one is running. With WaitThread it dispatches the messages
+  // already waiting; the outcome arrives later through OnDoneString or OnError.
+  void GetString();
+  // Asks a running transfer to stop; it ends with OnError.
+  void Abort();
+  // True from the start of a transfer until its outcome handler has returned.
+  bool Busy() const { return FThread != nullptr; }
 
   const std::string& GetAcceptTypes() const { return FAcceptTypes; }
   void SetAcceptTypes(const std::string& value) { FAcceptTypes = value; }
@@ -54,6 +70,15 @@ class THTTPGet : public TComponent {
   TNotifyEvent OnError;
 
  private:
+  void StartTransfer(bool toFile);
+  // The worker's completion, on the main thread.
+  void ThreadDone(THTTPGetThread& thread);
+
+  // The running worker, or none.
+  THTTPGetThread* FThread = nullptr;
+  // Shared with the completion notifications of the workers; cleared when the component goes away, so that
+  // a worker still running never reports to it.
+  std::shared_ptr<THTTPGet*> FSelf;
   std::string FAcceptTypes;
   std::string FAgent;
   bool FBinaryData = false;

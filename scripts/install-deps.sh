@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ python3 clang-format googletest libbenchmark-dev
+  cmake ninja-build g++ python3 clang-format googletest libbenchmark-dev curl
   clang libclang-rt-dev                                    # libFuzzer
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix      # win64 and win32 toolchains
   wine64                                                   # runs the win64 programs (no 32-bit Wine here)
