@@ -1,5 +1,6 @@
 #pragma once
-// The full-version assistant: one fixed-size dialog that leads the user from the free edition to the full version.
+// The full-version assistant: one fixed-size dialog that leads the user from the free edition to the full
+// version.
 
 #include <cstdint>
 #include <string>
@@ -46,7 +47,17 @@ class TForm1 : public TForm {
   void Button1Click(TObject* Sender);
   void HTTPGetUpdateDoneFile(TObject* Sender, const std::string& FileName, std::int32_t FileSize);
   void HTTPGetUpdateError(TObject* Sender);
+
+  // The user's temporary directory with every component in its long form and a trailing "\"; "C:\" when
+  // there is no usable one.
+  static std::u16string GetTempDir();
 };
+
+// The full form of `path`, every component that exists on disk spelt as its directory entry gives it.
+std::u16string ExpandToLongPath(const std::u16string& path);
+// `directory` as the ANSI code page can spell it: itself when every character survives the conversion,
+// otherwise its short form when the volume gives one that does, otherwise itself.
+std::u16string AnsiSpellableDirectory(const std::u16string& directory);
 
 // Registers every class the dialog's description names.
 void RegisterDialogClasses();

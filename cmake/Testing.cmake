@@ -2,9 +2,10 @@
 #
 #   ovanta_add_host_test(NAME <name> SOURCES ... [LIBS ...] [ENV VAR=VAL ...])
 #       host flavour only; label "host".
-#   ovanta_add_win_test(NAME <name> SOURCES ... [LIBS ...] [ENV VAR=VAL ...] [GUI])
+#   ovanta_add_win_test(NAME <name> SOURCES ... [LIBS ...] [ENV VAR=VAL ...] [LOCALES <ll_CC> ...] [GUI])
 #       built in win64 and win32; run under wine64 in win64 only (label "wine", plus "gui" with GUI: needs
-#       DISPLAY). win32 only builds it, so that the shipping toolchain compiles every test too.
+#       DISPLAY). win32 only builds it, so that the shipping toolchain compiles every test too. With LOCALES the
+#       program runs once per locale, as ctest entries <name>_<ll_CC> with LC_ALL=<ll_CC>.UTF-8.
 #   ovanta_add_wine_command_test(NAME <name> COMMAND ... [ENV VAR=VAL ...])
 #       win64 only: a script-driven end-to-end test. Its environment names the wine runner
 #       (OVANTA_WINE_RUNNER, which runs a Windows program: "$OVANTA_WINE_RUNNER" prog.exe args...) and the wine
@@ -85,7 +86,7 @@ function(ovanta_add_host_test)
 endfunction()
 
 function(ovanta_add_win_test)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "GUI" "NAME" "SOURCES;LIBS;ENV")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "GUI" "NAME" "SOURCES;LIBS;ENV;LOCALES")
   if(NOT arg_NAME)
     message(FATAL_ERROR "ovanta_add_win_test: NAME missing")
   endif()
@@ -96,15 +97,26 @@ function(ovanta_add_win_test)
   if(NOT OVANTA_FLAVOUR STREQUAL "win64")
     return()
   endif()
-  add_test(NAME ${arg_NAME} COMMAND ${OVANTA_WINE_RUNNER} $<TARGET_FILE:${arg_NAME}>)
+  if(arg_LOCALES)
+    foreach(locale IN LISTS arg_LOCALES)
+      _ovanta_wine_test(${arg_NAME}_${locale} ${arg_NAME} "${arg_GUI}" LC_ALL=${locale}.UTF-8 ${arg_ENV})
+    endforeach()
+  else()
+    _ovanta_wine_test(${arg_NAME} ${arg_NAME} "${arg_GUI}" ${OVANTA_WINE_TEST_LOCALE} ${arg_ENV})
+  endif()
+endfunction()
+
+# One ctest entry running the test program `target` under wine64 with the given environment.
+function(_ovanta_wine_test name target gui)
+  add_test(NAME ${name} COMMAND ${OVANTA_WINE_RUNNER} $<TARGET_FILE:${target}>)
   set(labels wine)
-  set(environment ${OVANTA_WINE_TEST_LOCALE} ${arg_ENV})
-  if(arg_GUI)
+  set(environment ${ARGN})
+  if(gui)
     list(APPEND labels gui)
     list(PREPEND environment OVANTA_NEEDS_DISPLAY=1)
-    set_tests_properties(${arg_NAME} PROPERTIES RESOURCE_LOCK display)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
   endif()
-  set_tests_properties(${arg_NAME} PROPERTIES
+  set_tests_properties(${name} PROPERTIES
     LABELS "${labels}"
     TIMEOUT ${OVANTA_TEST_TIMEOUT}
     ENVIRONMENT "${environment}")
