@@ -13,6 +13,7 @@
 #include "HTTPGet.h"
 #include "Reader.h"
 #include "StdCtrls.h"
+#include "StoredDialog.h"
 #include "UnitOvanta.h"
 
 namespace {
@@ -43,7 +44,8 @@ std::string Spell(const TStreamValue& v) {
       return v.Bytes;
     case TValueType::vaSet: {
       std::string s = "[";
-      for (std::size_t i = 0; i < v.Elements.size(); ++i) s += (i ? ", " : "") + v.Elements[i];
+      for (std::size_t i = 0; i < v.Elements.size(); ++i)
+        s += (i ? ", " : "") + v.Elements[i];
       return s + "]";
     }
     case TValueType::vaString:
@@ -59,18 +61,15 @@ std::string Spell(const TStreamValue& v) {
 
 class DialogTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    RegisterDialogClasses();
-    Form = new TForm1(Application());
-    Form->ReadDescription();
-  }
+  static void SetUpTestSuite() { Form = StoredDialog().release(); }
   static void TearDownTestSuite() {
     delete Form;
     Form = nullptr;
   }
   static TComponent& Child(const std::string& name) {
     TComponent* c = Form->FindComponent(name);
-    if (!c) throw std::runtime_error("no component " + name);
+    if (!c)
+      throw std::runtime_error("no component " + name);
     return *c;
   }
   static std::string Value(TPersistent& instance, const std::string& property) {

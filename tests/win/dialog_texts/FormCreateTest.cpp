@@ -15,6 +15,7 @@
 #include "HTTPGet.h"
 #include "ProductConfig.h"
 #include "StdCtrls.h"
+#include "StoredDialog.h"
 #include "UnitOvanta.h"
 #include "WinText.h"
 
@@ -56,16 +57,9 @@ class TScratchTemp {
 
 class FormCreateTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { RegisterDialogClasses(); }
-
-  // The dialog as its description stores it, then after FormCreate; `stored` keeps the texts before.
-  static std::unique_ptr<TForm1> CreatedDialog(std::unique_ptr<TForm1>* stored = nullptr) {
-    auto form = std::make_unique<TForm1>(nullptr);
-    form->ReadDescription();
-    if (stored) {
-      *stored = std::make_unique<TForm1>(nullptr);
-      (*stored)->ReadDescription();
-    }
+  // The dialog after its creation handler, as the program creates it.
+  static std::unique_ptr<TForm1> CreatedDialog() {
+    auto form = StoredDialog();
     form->FormCreate(form.get());
     return form;
   }
@@ -100,8 +94,8 @@ void ExpectTexts(const TTexts& actual, const TTexts& expected) {
 }
 
 TEST_F(FormCreateTest, TextsFollowTheSystemDefaultLanguage) {
-  std::unique_ptr<TForm1> stored;
-  const auto form = CreatedDialog(&stored);
+  const auto stored = StoredDialog();
+  const auto form = CreatedDialog();
   if (GermanSystem()) {
     // Only the header changes; everything else is the stored German dialog.
     TTexts expected = TextsOf(*stored);
