@@ -10,24 +10,6 @@ bool KeyDown(int virtualKey) {
   return GetKeyState(virtualKey) < 0;
 }
 
-bool IsMouseMessage(UINT msg) {
-  switch (msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Sets a flag for the duration of a scope.
 class TFlagScope {
  public:

@@ -3,6 +3,25 @@
 
 #include <windows.h>
 
+// The client-area mouse messages that the controls route to the control under the mouse.
+inline bool IsMouseMessage(UINT msg) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
+
 struct TMessage {
   UINT Msg = 0;
   WPARAM WParam = 0;

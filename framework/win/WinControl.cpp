@@ -231,6 +231,11 @@ void TWinControl::DefaultHandler(TMessage& message) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
+  if (IsMouseMessage(message.Msg)) {
+    if (DispatchMouse(message))
+      return;
+    OwnMouseCapture(message);
+  }
   switch (message.Msg) {
     case WM_PAINT:
     case WM_PRINTCLIENT:
@@ -247,20 +252,6 @@ void TWinControl::WndProc(TMessage& message) {
         message.Result = 1;
         return;
       }
-      break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      if (DispatchMouse(message))
-        return;
-      OwnMouseCapture(message);
       break;
     case WM_MOUSELEAVE:
       MouseLeftWindow();
