@@ -1,9 +1,16 @@
 // Looks at another program's windows the way a user's tools would, for the end-to-end tests:
 //   winprobe window TITLE SECONDS   waits for a visible top-level window titled TITLE and prints
-//                                   "<client left> <client top> <client width> <client height>" (screen pixels)
+//                                   "<client left> <client top> <client width> <client height>" (screen
+//                                   pixels)
 //   winprobe focus TITLE            prints "<class>|<text>" of the window holding the keyboard focus in the
 //                                   thread of the window titled TITLE
-// Exit status 1 when the window is not there.
+//   winprobe children TITLE         prints "<class>|<text>|<left> <top> <width> <height>" (screen pixels)
+//                                   for each child window of the window titled TITLE; backslash, carriage
+//                                   return and line feed in a text are written as \\, \r and \n
+//   winprobe hold FILE SECONDS      keeps FILE open for reading, sharing neither writing nor deletion,
+//                                   prints "held", and closes it after SECONDS or as soon as its standard
+//                                   input ends
+// Exit status 1 when the window or file is not there.
 
 #include <windows.h>
 
@@ -32,20 +39,26 @@ HWND FindVisible(const std::wstring& title) {
 }
 
 int Window(const std::wstring& title, int seconds) {
-  HWND wnd = nullptr;
-  for (int i = 0; i < seconds * 10 && !(wnd = FindVisible(title)); ++i) Sleep(100);
-  if (!wnd) return 1;
+  HWND wnd = FindVisible(title);
+  for (int i = 0; i < seconds * 10 && !wnd; ++i) {
+    Sleep(100);
+    wnd = FindVisible(title);
+  }
+  if (!wnd)
+    return 1;
   RECT client{};
   GetClientRect(wnd, &client);
   POINT origin{0, 0};
   ClientToScreen(wnd, &origin);
-  std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right - client.left, client.bottom - client.top);
+  std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right - client.left,
+              client.bottom - client.top);
   return 0;
 }
 
 int Focus(const std::wstring& title) {
   HWND wnd = FindVisible(title);
-  if (!wnd) return 1;
+  if (!wnd)
+    return 1;
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &info) || !info.hwndFocus) {
@@ -61,11 +74,85 @@ int Focus(const std::wstring& title) {
   return 0;
 }
 
+std::string Escaped(const std::string& text) {
+  std::string result;
+  for (const char c : text) {
+    if (c == '\r')
+      result += "\\r";
+    else if (c == '\n')
+      result += "\\n";
+    else if (c == '\\')
+      result += "\\\\";
+    else
+      result += c;
+  }
+  return result;
+}
+
+std::string WindowText(HWND wnd) {
+  wchar_t text[2048] = {};
+  SendMessageTimeoutW(wnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  return Narrow(text);
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+  wchar_t className[128] = {};
+  GetClassNameW(child, className, 128);
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  std::printf("%s|%s|%ld %ld %ld %ld\n", Narrow(className).c_str(), Escaped(WindowText(child)).c_str(),
+              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  return TRUE;
+}
+
+int Children(const std::wstring& title) {
+  HWND wnd = FindVisible(title);
+  if (!wnd)
+    return 1;
+  EnumChildWindows(wnd, PrintChild, 0);
+  return 0;
+}
+
+// Reads standard input until it ends.
+DWORD WINAPI DrainInput(void*) {
+  char buffer[256];
+  DWORD read = 0;
+  while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof(buffer), &read, nullptr) && read > 0) {
+  }
+  return 0;
+}
+
+int Hold(const std::wstring& name, int seconds) {
+  HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    std::printf("cannot open the file: error %lu\n", GetLastError());
+    return 1;
+  }
+  std::printf("held\n");
+  std::fflush(stdout);
+  HANDLE input = CreateThread(nullptr, 0, DrainInput, nullptr, 0, nullptr);
+  WaitForSingleObject(input, static_cast<DWORD>(seconds) * 1000);
+  CloseHandle(file);
+  std::printf("released\n");
+  std::fflush(stdout);
+  // The input thread may still be reading: the process ends without waiting for it.
+  ExitProcess(0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 4 && std::string(argv[1]) == "window") return Window(Widen(argv[2]), std::atoi(argv[3]));
-  if (argc >= 3 && std::string(argv[1]) == "focus") return Focus(Widen(argv[2]));
-  std::fprintf(stderr, "usage: winprobe window TITLE SECONDS | winprobe focus TITLE\n");
+  if (argc >= 4 && std::string(argv[1]) == "window")
+    return Window(Widen(argv[2]), std::atoi(argv[3]));
+  if (argc >= 3 && std::string(argv[1]) == "focus")
+    return Focus(Widen(argv[2]));
+  if (argc >= 3 && std::string(argv[1]) == "children")
+    return Children(Widen(argv[2]));
+  if (argc >= 4 && std::string(argv[1]) == "hold")
+    return Hold(Widen(argv[2]), std::atoi(argv[3]));
+  std::fprintf(stderr,
+               "usage: winprobe window TITLE SECONDS | winprobe focus TITLE | winprobe children TITLE | "
+               "winprobe hold FILE SECONDS\n");
   return 2;
 }
