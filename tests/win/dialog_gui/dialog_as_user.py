@@ -12,18 +12,15 @@ import sys
 import time
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from as_user import RUNNER, wait_for, wine, xdotool  # noqa: E402
+
 OVANTA, PROBE, SHOTS = sys.argv[1:4]
-RUNNER = os.environ["OVANTA_WINE_RUNNER"]
 TITLE = "Vollversion registrieren"
 
 
 def probe(*args):
-    result = subprocess.run([RUNNER, PROBE, *args], capture_output=True, text=True, timeout=60)
-    return result.returncode, result.stdout.strip()
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=30)
+    return wine(PROBE, *args)
 
 
 def pixels(path, points):
@@ -35,16 +32,6 @@ def pixels(path, points):
         hexcode = re.search(r"\s#([0-9A-Fa-f]{6})", out).group(1)
         colours.append(tuple(int(hexcode[i:i + 2], 16) for i in (0, 2, 4)))
     return colours
-
-
-def wait_for(predicate, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.2)
-    return predicate()
 
 
 class DialogAsUser(unittest.TestCase):

@@ -21,8 +21,10 @@ import urllib.error
 import urllib.request
 import zlib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from as_user import RUNNER, wait_for, wine, xdotool  # noqa: E402
+
 OVANTA, PROBE, INSTALLER, VENDOR_SERVER, SHOTS = sys.argv[1:6]
-RUNNER = os.environ["OVANTA_WINE_RUNNER"]
 SERVER_ADDRESS = "127.0.0.7"
 PASSWORD = "plainaccessq"
 CUSTOMER_KEY = r"HKCU\Software\VELTRA\Quillon"
@@ -50,27 +52,8 @@ GERMAN = {"locale": "de_DE.UTF-8", "title": "Vollversion registrieren",
                   "blockiert.")}
 
 
-def wine(*args, timeout=60):
-    result = subprocess.run([RUNNER, *args], capture_output=True, text=True, timeout=timeout)
-    return result.returncode, result.stdout.strip()
-
-
 def probe(*args):
     return wine(PROBE, *args)
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=60)
-
-
-def wait_for(predicate, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.2)
-    return predicate()
 
 
 def windows_path(unix_path):
