@@ -408,6 +408,28 @@ class EnglishSession(FlowCase):
         self.assertIsNone(stored_customer_id(), "a successful download stored the customer ID")
 
 
+class KeyboardDuringDownload(FlowCase):
+    """The busy panel covers the button against the mouse only: the button keeps the focus, and a key press
+    runs its handler again inside the running download's wait."""
+    language = ENGLISH
+
+    def test_a_second_press_stores_the_customer_id_at_once_and_the_download_goes_on(self):
+        self.session.enter_customer_id("K123456789")
+        with VendorServer("slow:4") as server:
+            self.session.click(DOWNLOAD_BUTTON)
+            self.assertEqual(self.session.focused()[0].lower(), "button")
+            time.sleep(0.5)
+            xdotool("key", "space")
+            stored_while_busy = wait_for(stored_customer_id, 2.5)
+            still_running = self.session.process.poll() is None
+            self.assertEqual(self.session.exit_code(), 0, "Ovanta did not end with exit code 0")
+        self.assertEqual(stored_while_busy, "K123456789", "the second press did not store the customer ID")
+        self.assertTrue(still_running, "the download had ended before the customer ID was stored")
+        self.assertEqual([r["status"] for r in server.requests()].count(200), 1,
+                         "the second press started another download")
+        self.assertTrue(wait_for(lambda: read_text(self.session.record)), "the installer did not run")
+
+
 class GermanSession(FlowCase):
     language = GERMAN
 
