@@ -27,7 +27,7 @@ inline TStreamValue StoredNil() {
 }
 
 struct TPropertyCase {
-  std::string Path;
+  std::string Path;  // "Fill.Color" reaches a sub-object's property
   TStreamValue Value;
 };
 
@@ -39,7 +39,7 @@ inline testing::AssertionResult HoldsValue(TPersistent& instance, const TPropert
   if (!(*value == c.Value))
     return testing::AssertionFailure()
            << instance.ClassName() << "." << c.Path << " holds another value (type "
-           << static_cast<int>(value->Type) << ", integer " << value->Integer << ", bytes '" << value->Bytes
-           << "')";
+           << static_cast<int>(value->Type) << ", integer " << value->Integer << ", single " << value->Single
+           << ", bytes '" << value->Bytes << "')";
   return testing::AssertionSuccess();
 }
