@@ -72,14 +72,18 @@ ovanta_wineserver_start
 "$OVANTA_WINE64" "$program" </dev/null &
 program_pid=$!
 
-# The client area's screen position and size: "left top width height".
-client=$("$OVANTA_WINE64" "$probe" window "Vollversion registrieren" 60 2>/dev/null ||
-  "$OVANTA_WINE64" "$probe" window "Register full version" 1 2>/dev/null) || {
+# The dialog in either language; then its client area's screen position and size: "left top width height".
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "$window_titles" 2>/dev/null | head -n 1) || true
+if [[ -z $window ]]; then
   echo "error: no window titled \"Vollversion registrieren\" or \"Register full version\" within 60 s" >&2
+  exit 1
+fi
+title=$(xdotool getwindowname "$window")
+client=$("$OVANTA_WINE64" "$probe" window "$title" 10 2>/dev/null) || {
+  echo "error: the client area of \"$title\" cannot be found" >&2
   exit 1
 }
 read -r left top width height <<<"$(tr -d '\r' <<<"$client")"
-window=$(xdotool search --onlyvisible --name "$window_titles" | head -n 1)
 timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null || true
 mkdir -p "$screenshots"
 shoot() {
