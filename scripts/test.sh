@@ -55,6 +55,11 @@ if ! bash scripts/install-deps.sh; then
   exit 1
 fi
 
+ovanta_say "Format"
+if ! bash scripts/format.sh --check; then
+  fail_stage "formatting"
+fi
+
 declare -A built
 for flavour in host win64 win32; do
   ovanta_say "Build: $flavour"
