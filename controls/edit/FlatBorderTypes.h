@@ -23,9 +23,9 @@ enum class TExFlatBorderType : std::uint8_t {
 template <>
 struct TEnumNames<TExFlatBorderType> {
   static constexpr std::array<std::string_view, 15> Names{
-      "fbtFlat",   "fbtSunken", "fbtSunkenInner", "fbtSunkenOuter", "fbtRaised",
-      "fbtRaisedInner", "fbtRaisedOuter", "fbtBump", "fbtBigBump", "fbtEtched",
-      "fbtFramed", "fbtLine",   "fbtLineBorder",  "fbtNone",        "fbtColorLineBorder"};
+      "fbtFlat",        "fbtSunken",      "fbtSunkenInner", "fbtSunkenOuter", "fbtRaised",
+      "fbtRaisedInner", "fbtRaisedOuter", "fbtBump",        "fbtBigBump",     "fbtEtched",
+      "fbtFramed",      "fbtLine",        "fbtLineBorder",  "fbtNone",        "fbtColorLineBorder"};
 };
 
 enum class TExBorderSide : std::uint8_t { ebsLeft, ebsRight, ebsTop, ebsBottom };
@@ -34,5 +34,5 @@ struct TEnumNames<TExBorderSide> {
   static constexpr std::array<std::string_view, 4> Names{"ebsLeft", "ebsRight", "ebsTop", "ebsBottom"};
 };
 using TExBorderSides = TSet<TExBorderSide>;
-constexpr TExBorderSides AllBorderSides{TExBorderSide::ebsLeft, TExBorderSide::ebsRight, TExBorderSide::ebsTop,
-                                        TExBorderSide::ebsBottom};
+constexpr TExBorderSides AllBorderSides{TExBorderSide::ebsLeft, TExBorderSide::ebsRight,
+                                        TExBorderSide::ebsTop, TExBorderSide::ebsBottom};

@@ -1,6 +1,6 @@
 #pragma once
-// Conversion between UTF-16 and 8-bit text in the system's ANSI code page. The Windows build converts with the
-// process's code page; the portable build treats 8-bit text as ISO 8859-1.
+// Conversion between UTF-16 and 8-bit text in the system's ANSI code page. The Windows build converts with
+// the process's code page; the portable build treats 8-bit text as ISO 8859-1.
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,8 @@
 std::u16string AnsiToUnicode(std::string_view text) {
   std::u16string result;
   result.reserve(text.size());
-  for (char c : text) result.push_back(static_cast<unsigned char>(c));
+  for (char c : text)
+    result.push_back(static_cast<unsigned char>(c));
   return result;
 }
 
@@ -19,6 +20,7 @@ std::string UnicodeToAnsi(std::u16string_view text, bool* lossless) {
       result.push_back(static_cast<char>(c));
     }
   }
-  if (lossless) *lossless = all;
+  if (lossless)
+    *lossless = all;
   return result;
 }

@@ -14,45 +14,53 @@ TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, TFactory fact
 
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
   for (const TClassInfo* c = this; c; c = c->FParent)
-    if (c == &other) return true;
+    if (c == &other)
+      return true;
   return false;
 }
 
 const TPropertyInfo* TClassInfo::FindProperty(std::string_view name) const {
   for (const TClassInfo* c = this; c; c = c->FParent)
     for (const auto& p : c->FProperties)
-      if (p->Name() == name) return p.get();
+      if (p->Name() == name)
+        return p.get();
   return nullptr;
 }
 
 const TFieldInfo* TClassInfo::FindField(std::string_view name) const {
   for (const TClassInfo* c = this; c; c = c->FParent)
     for (const auto& f : c->FFields)
-      if (f.Name == name) return &f;
+      if (f.Name == name)
+        return &f;
   return nullptr;
 }
 
 const TMethodInfo* TClassInfo::FindMethod(std::string_view name) const {
   for (const TClassInfo* c = this; c; c = c->FParent)
     for (const auto& m : c->FMethods)
-      if (m.Name == name) return &m;
+      if (m.Name == name)
+        return &m;
   return nullptr;
 }
 
 TComponent* TClassInfo::Create(TComponent* owner) const {
-  if (!FFactory) throw EReadError("Class " + FName + " cannot be created from a stored description");
+  if (!FFactory)
+    throw EReadError("Class " + FName + " cannot be created from a stored description");
   return FFactory(owner);
 }
 
 void TClassRegistry::Register(const TClassInfo& info) {
-  if (Find(info.Name()) == &info) return;
-  if (Find(info.Name())) throw EReadError("Class " + info.Name() + " is registered twice");
+  if (Find(info.Name()) == &info)
+    return;
+  if (Find(info.Name()))
+    throw EReadError("Class " + info.Name() + " is registered twice");
   FClasses.push_back(&info);
 }
 
 const TClassInfo* TClassRegistry::Find(std::string_view name) const {
   for (const TClassInfo* c : FClasses)
-    if (c->Name() == name) return c;
+    if (c->Name() == name)
+      return c;
   return nullptr;
 }
 
@@ -69,7 +77,8 @@ void HandlerMismatch(const std::string& handler, const std::string& event) {
 
 std::any BindHandler(TComponent& root, const std::string& handler) {
   const TMethodInfo* method = root.Class().FindMethod(handler);
-  if (!method) throw EReadError("Method " + handler + " not found in " + root.ClassName());
+  if (!method)
+    throw EReadError("Method " + handler + " not found in " + root.ClassName());
   return method->Bind(root);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Run-time class information: the published properties, the component fields and the event handlers of a class,
-// looked up by name when a stored description is read. Each class builds its TClassInfo once with
+// Run-time class information: the published properties, the component fields and the event handlers of a
+// class, looked up by name when a stored description is read. Each class builds its TClassInfo once with
 // TClassBuilder, in its StaticClass().
 
 #include <any>
@@ -31,7 +31,8 @@ class TPropertyInfo {
   virtual void Read(TPersistent& instance, const TStreamValue& value, TComponent& root) const = 0;
   // The current value in stored form; none for events and stored-only properties.
   virtual std::optional<TStreamValue> Value(const TPersistent&) const { return std::nullopt; }
-  // For properties that hold a sub-object (Font, Fill, Bullets): the object whose properties "Font.Name" etc. reach.
+  // For properties that hold a sub-object (Font, Fill, Bullets): the object whose properties "Font.Name" etc.
+  // reach.
   virtual TPersistent* SubObject(TPersistent&) const { return nullptr; }
   // Properties that refer to another component by name are assigned once every component of the description
   // exists; false when `target` is not of the property's class.
@@ -49,7 +50,8 @@ struct TFieldInfo {
   std::function<bool(TPersistent& owner, TComponent* component)> Assign;
 };
 
-// A published method of a form, bindable to an event by name. Bind returns a TEvent<...> bound to the instance.
+// A published method of a form, bindable to an event by name. Bind returns a TEvent<...> bound to the
+// instance.
 struct TMethodInfo {
   std::string Name;
   std::function<std::any(TPersistent& instance)> Bind;
@@ -85,11 +87,13 @@ class TClassInfo {
 };
 
 // Declares the class-information members; place at the top of a class body.
-#define OVANTA_CLASS(Self)                                               \
- public:                                                                 \
-  static const TClassInfo& StaticClass();                                \
-  const TClassInfo& Class() const override { return Self::StaticClass(); } \
-                                                                         \
+#define OVANTA_CLASS(Self)                   \
+ public:                                     \
+  static const TClassInfo& StaticClass();    \
+  const TClassInfo& Class() const override { \
+    return Self::StaticClass();              \
+  }                                          \
+                                             \
  private:
 
 namespace class_info_detail {
@@ -141,13 +145,15 @@ class TReferenceProperty final : public TPropertyInfo {
   bool IsReference() const override { return true; }
   bool AssignReference(TPersistent& instance, TComponent* target) const override {
     T* typed = target ? dynamic_cast<T*>(target) : nullptr;
-    if (target && !typed) return false;
+    if (target && !typed)
+      return false;
     std::invoke(FSetter, static_cast<C&>(instance), typed);
     return true;
   }
   std::optional<TStreamValue> Value(const TPersistent& instance) const override {
     const T* target = std::invoke(FGetter, static_cast<const C&>(instance));
-    if (!target) return stream_convert::TypedValue(TValueType::vaNil);
+    if (!target)
+      return stream_convert::TypedValue(TValueType::vaNil);
     return stream_convert::IdentValue(target->GetName());
   }
 
@@ -183,8 +189,8 @@ class TClassBuilder {
     return *this;
   }
 
-  // A property read with `getter` (a const member function, or nullptr for a stored-only property) and written
-  // with `setter` (a member function taking the value).
+  // A property read with `getter` (a const member function, or nullptr for a stored-only property) and
+  // written with `setter` (a member function taking the value).
   template <class V, class Getter, class Setter>
   TClassBuilder& Property(std::string name, Getter getter, Setter setter) {
     FProperties.push_back(std::make_unique<class_info_detail::TAccessorProperty<C, V, Getter, Setter>>(
@@ -211,7 +217,8 @@ class TClassBuilder {
   // An event slot, bound by name to a method of the root component when a description is read.
   template <class Slot>
   TClassBuilder& Event(std::string name, Slot C::*slot) {
-    FProperties.push_back(std::make_unique<class_info_detail::TEventProperty<C, Slot>>(std::move(name), slot));
+    FProperties.push_back(
+        std::make_unique<class_info_detail::TEventProperty<C, Slot>>(std::move(name), slot));
     return *this;
   }
 
@@ -220,7 +227,8 @@ class TClassBuilder {
   TClassBuilder& Field(std::string name, F* C::*field) {
     FFields.push_back(TFieldInfo{std::move(name), [field](TPersistent& owner, TComponent* component) {
                                    auto* typed = dynamic_cast<F*>(component);
-                                   if (!typed) return false;
+                                   if (!typed)
+                                     return false;
                                    static_cast<C&>(owner).*field = typed;
                                    return true;
                                  }});
@@ -256,10 +264,12 @@ class TClassBuilder {
 template <class C, class Slot>
 void class_info_detail::TEventProperty<C, Slot>::Read(TPersistent& instance, const TStreamValue& value,
                                                       TComponent& root) const {
-  if (value.Type != TValueType::vaIdent) stream_convert::Mismatch("a handler name");
+  if (value.Type != TValueType::vaIdent)
+    stream_convert::Mismatch("a handler name");
   std::any bound = BindHandler(root, value.Bytes);
   auto* handler = std::any_cast<Slot>(&bound);
-  if (!handler) HandlerMismatch(value.Bytes, Name());
+  if (!handler)
+    HandlerMismatch(value.Bytes, Name());
   static_cast<C&>(instance).*FSlot = std::move(*handler);
 }
 

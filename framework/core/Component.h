@@ -11,8 +11,8 @@
 enum class TComponentStateFlag : std::uint8_t { csLoading, csReading, csWriting, csDestroying, csDesigning };
 template <>
 struct TEnumNames<TComponentStateFlag> {
-  static constexpr std::array<std::string_view, 5> Names{"csLoading", "csReading", "csWriting", "csDestroying",
-                                                          "csDesigning"};
+  static constexpr std::array<std::string_view, 5> Names{"csLoading", "csReading", "csWriting",
+                                                         "csDestroying", "csDesigning"};
 };
 using TComponentState = TSet<TComponentStateFlag>;
 
@@ -63,8 +63,8 @@ class TComponent : public TPersistent {
   virtual void Notification(TComponent* component, TOperation operation);
 
   // Marks the component as being destroyed, tells those who asked for free notification and frees the owned
-  // components. Destructors of classes whose teardown needs the owned components gone call it first; calling it
-  // again does nothing.
+  // components. Destructors of classes whose teardown needs the owned components gone call it first; calling
+  // it again does nothing.
   void Destroying();
 
  private:

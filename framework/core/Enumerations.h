@@ -1,6 +1,6 @@
 #pragma once
-// Enumerations and sets as stored descriptions name them: every enumeration that a published property uses has a
-// table of its identifiers in declaration order (TEnumNames), and TSet is a set of such values.
+// Enumerations and sets as stored descriptions name them: every enumeration that a published property uses
+// has a table of its identifiers in declaration order (TEnumNames), and TSet is a set of such values.
 
 #include <array>
 #include <cstdint>
@@ -14,13 +14,16 @@ template <class E>
 struct TEnumNames;
 
 template <class E>
-concept NamedEnum = std::is_enum_v<E> && requires { TEnumNames<E>::Names; };
+concept NamedEnum = std::is_enum_v<E> && requires {
+  TEnumNames<E>::Names;
+};
 
 template <NamedEnum E>
 std::optional<E> EnumFromName(std::string_view name) {
   const auto& names = TEnumNames<E>::Names;
   for (std::size_t i = 0; i < names.size(); ++i)
-    if (names[i] == name) return static_cast<E>(i);
+    if (names[i] == name)
+      return static_cast<E>(i);
   return std::nullopt;
 }
 
@@ -37,7 +40,8 @@ class TSet {
  public:
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> values) {
-    for (E v : values) Include(v);
+    for (E v : values)
+      Include(v);
   }
   static constexpr TSet FromBits(std::uint32_t bits) {
     TSet s;

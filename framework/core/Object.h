@@ -21,5 +21,6 @@ using TNotifyEvent = TEvent<>;
 
 template <class Slot, class... Args>
 void Raise(const Slot& slot, TObject* sender, Args&&... args) {
-  if (slot) slot(sender, std::forward<Args>(args)...);
+  if (slot)
+    slot(sender, std::forward<Args>(args)...);
 }

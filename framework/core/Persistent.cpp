@@ -5,7 +5,9 @@ const TClassInfo& TPersistent::StaticClass() {
   return info;
 }
 
-void TPersistent::Assign(const TPersistent& source) { source.AssignTo(*this); }
+void TPersistent::Assign(const TPersistent& source) {
+  source.AssignTo(*this);
+}
 
 void TPersistent::AssignTo(TPersistent& dest) const {
   throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest.ClassName());

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-// A stored description that does not fit the classes it names: an unknown class, property or handler, or a value
-// of the wrong kind. The message names the object and the property.
+// A stored description that does not fit the classes it names: an unknown class, property or handler, or a
+// value of the wrong kind. The message names the object and the property.
 class EReadError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -7,9 +7,11 @@ const TPropertyInfo* ResolveProperty(TPersistent*& instance, std::string_view pa
   for (;;) {
     const auto dot = path.find('.');
     const TPropertyInfo* info = instance->Class().FindProperty(path.substr(0, dot));
-    if (!info || dot == std::string_view::npos) return info;
+    if (!info || dot == std::string_view::npos)
+      return info;
     instance = info->SubObject(*instance);
-    if (!instance) return nullptr;
+    if (!instance)
+      return nullptr;
     path.remove_prefix(dot + 1);
   }
 }
@@ -25,7 +27,8 @@ class TTreeReader {
     try {
       FRoot.SetName(description.Name);
       ReadProperties(FRoot, description);
-      for (const auto& child : description.Children) ReadChild(FRoot, child);
+      for (const auto& child : description.Children)
+        ReadChild(FRoot, child);
       ResolveFixups();
     } catch (...) {
       Finish(false);
@@ -42,7 +45,8 @@ class TTreeReader {
 
   void ReadChild(TComponent& parent, const TStreamObject& description) {
     const TClassInfo* info = FClasses.Find(description.ClassName);
-    if (!info) throw EReadError("Class " + description.ClassName + " not found");
+    if (!info)
+      throw EReadError("Class " + description.ClassName + " not found");
     TComponent* component = info->Create(&FRoot);
     Begin(*component);
     try {
@@ -57,20 +61,23 @@ class TTreeReader {
     }
     component->SetParentComponent(&parent);
     ReadProperties(*component, description);
-    for (const auto& child : description.Children) ReadChild(*component, child);
+    for (const auto& child : description.Children)
+      ReadChild(*component, child);
   }
 
   void ReadProperties(TComponent& component, const TStreamObject& description) {
     for (const auto& property : description.Properties) {
-      const std::string where = "Error reading " + DisplayName(component, description) + "." + property.Name + ": ";
+      const std::string where =
+          "Error reading " + DisplayName(component, description) + "." + property.Name + ": ";
       TPersistent* target = &component;
       const TPropertyInfo* info = ResolveProperty(target, property.Name);
-      if (!info) throw EReadError(where + "Property " + property.Name + " does not exist");
+      if (!info)
+        throw EReadError(where + "Property " + property.Name + " does not exist");
       if (info->IsReference()) {
         if (property.Value.Type != TValueType::vaIdent && property.Value.Type != TValueType::vaNil)
           throw EReadError(where + "Invalid property value: expected a component name");
-        FFixups.push_back(TFixup{target, info, property.Value.Type == TValueType::vaNil ? "" : property.Value.Bytes,
-                                 where});
+        FFixups.push_back(TFixup{
+            target, info, property.Value.Type == TValueType::vaNil ? "" : property.Value.Bytes, where});
         continue;
       }
       try {
@@ -89,7 +96,8 @@ class TTreeReader {
       TComponent* target = nullptr;
       if (!fixup.TargetName.empty()) {
         target = fixup.TargetName == FRoot.GetName() ? &FRoot : FRoot.FindComponent(fixup.TargetName);
-        if (!target) throw EReadError(fixup.Where + "Component " + fixup.TargetName + " not found");
+        if (!target)
+          throw EReadError(fixup.Where + "Component " + fixup.TargetName + " not found");
       }
       if (!fixup.Property->AssignReference(*fixup.Instance, target))
         throw EReadError(fixup.Where + "Component " + fixup.TargetName + " is of the wrong class");
@@ -102,7 +110,8 @@ class TTreeReader {
 
   // Ends reading for every component read; on success each is told Loaded, in the order read.
   void Finish(bool success) {
-    for (TComponent* c : FLoaded) c->EndReading();
+    for (TComponent* c : FLoaded)
+      c->EndReading();
     for (TComponent* c : FLoaded) {
       if (success)
         c->Loaded();
@@ -133,6 +142,7 @@ void ReadComponentTree(TComponent& root, const TStreamObject& description, const
 std::optional<TStreamValue> ReadPropertyValue(TPersistent& instance, std::string_view path) {
   TPersistent* target = &instance;
   const TPropertyInfo* info = ResolveProperty(target, path);
-  if (!info) return std::nullopt;
+  if (!info)
+    return std::nullopt;
   return info->Value(*target);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Builds components from a stored description: the root's own properties, then each nested object created by
-// class name, owned by the root, with its name, its field in the root, its parent and its properties; at the end
-// every component read is told Loaded.
+// class name, owned by the root, with its name, its field in the root, its parent and its properties; at the
+// end every component read is told Loaded.
 
 #include "ClassInfo.h"
 #include "Component.h"

@@ -2,13 +2,18 @@
 
 namespace stream_convert {
 
-void Mismatch(const char* expected) { throw EReadError(std::string("Invalid property value: expected ") + expected); }
+void Mismatch(const char* expected) {
+  throw EReadError(std::string("Invalid property value: expected ") + expected);
+}
 
-std::int32_t IdentOrInteger(const TStreamValue& value, std::span<const TIdentValue> idents, const char* kind) {
-  if (value.IsInteger()) return value.Integer;
+std::int32_t IdentOrInteger(const TStreamValue& value, std::span<const TIdentValue> idents,
+                            const char* kind) {
+  if (value.IsInteger())
+    return value.Integer;
   if (value.Type == TValueType::vaIdent)
     for (const auto& ident : idents)
-      if (ident.Name == value.Bytes) return ident.Value;
+      if (ident.Name == value.Bytes)
+        return ident.Value;
   Mismatch(kind);
 }
 
@@ -35,7 +40,8 @@ TStreamValue IdentValue(std::string_view name) {
 
 TStreamValue IdentOrIntegerValue(std::int32_t value, std::span<const TIdentValue> idents) {
   for (const auto& ident : idents)
-    if (ident.Value == value) return IdentValue(ident.Name);
+    if (ident.Value == value)
+      return IdentValue(ident.Name);
   return IntegerValue(value);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Conversion between property values and the values of a stored description. Each published property type has a
-// TStreamConvert specialisation; a stored value of the wrong kind raises EReadError.
+// Conversion between property values and the values of a stored description. Each published property type has
+// a TStreamConvert specialisation; a stored value of the wrong kind raises EReadError.
 
 #include <cmath>
 #include <concepts>
@@ -31,17 +31,20 @@ TStreamValue IdentOrIntegerValue(std::int32_t value, std::span<const TIdentValue
 template <>
 struct TStreamConvert<bool> {
   static bool From(const TStreamValue& v) {
-    if (!v.IsBoolean()) stream_convert::Mismatch("a Boolean");
+    if (!v.IsBoolean())
+      stream_convert::Mismatch("a Boolean");
     return v.Type == TValueType::vaTrue;
   }
-  static TStreamValue To(bool b) { return stream_convert::TypedValue(b ? TValueType::vaTrue : TValueType::vaFalse); }
+  static TStreamValue To(bool b) {
+    return stream_convert::TypedValue(b ? TValueType::vaTrue : TValueType::vaFalse);
+  }
 };
 
 template <std::integral V>
-  requires(!std::same_as<V, bool>)
-struct TStreamConvert<V> {
+requires(!std::same_as<V, bool>) struct TStreamConvert<V> {
   static V From(const TStreamValue& v) {
-    if (!v.IsInteger()) stream_convert::Mismatch("an integer");
+    if (!v.IsInteger())
+      stream_convert::Mismatch("an integer");
     if (std::cmp_less(v.Integer, std::numeric_limits<V>::min()) ||
         std::cmp_greater(v.Integer, std::numeric_limits<V>::max()))
       stream_convert::Mismatch("an integer in range");
@@ -53,8 +56,10 @@ struct TStreamConvert<V> {
 template <>
 struct TStreamConvert<float> {
   static float From(const TStreamValue& v) {
-    if (v.Type == TValueType::vaSingle) return v.Single;
-    if (v.IsInteger()) return static_cast<float>(v.Integer);
+    if (v.Type == TValueType::vaSingle)
+      return v.Single;
+    if (v.IsInteger())
+      return static_cast<float>(v.Integer);
     stream_convert::Mismatch("a number");
   }
   static TStreamValue To(float f) {
@@ -68,8 +73,10 @@ struct TStreamConvert<float> {
 template <>
 struct TStreamConvert<std::u16string> {
   static std::u16string From(const TStreamValue& v) {
-    if (!v.IsText()) stream_convert::Mismatch("a string");
-    if (v.Type == TValueType::vaString || v.Type == TValueType::vaLString) return AnsiToUnicode(v.Bytes);
+    if (!v.IsText())
+      stream_convert::Mismatch("a string");
+    if (v.Type == TValueType::vaString || v.Type == TValueType::vaLString)
+      return AnsiToUnicode(v.Bytes);
     return v.Text;
   }
   static TStreamValue To(const std::u16string& s) {
@@ -83,12 +90,15 @@ struct TStreamConvert<std::u16string> {
 template <>
 struct TStreamConvert<std::string> {
   static std::string From(const TStreamValue& v) {
-    if (!v.IsText()) stream_convert::Mismatch("a string");
-    if (v.Type == TValueType::vaString || v.Type == TValueType::vaLString) return v.Bytes;
+    if (!v.IsText())
+      stream_convert::Mismatch("a string");
+    if (v.Type == TValueType::vaString || v.Type == TValueType::vaLString)
+      return v.Bytes;
     return UnicodeToAnsi(v.Text);
   }
   static TStreamValue To(const std::string& s) {
-    TStreamValue v = stream_convert::TypedValue(s.size() > 255 ? TValueType::vaLString : TValueType::vaString);
+    TStreamValue v =
+        stream_convert::TypedValue(s.size() > 255 ? TValueType::vaLString : TValueType::vaString);
     v.Bytes = s;
     return v;
   }
@@ -97,8 +107,10 @@ struct TStreamConvert<std::string> {
 template <NamedEnum E>
 struct TStreamConvert<E> {
   static E From(const TStreamValue& v) {
-    if (v.Type != TValueType::vaIdent) stream_convert::Mismatch("an identifier");
-    if (auto e = EnumFromName<E>(v.Bytes)) return *e;
+    if (v.Type != TValueType::vaIdent)
+      stream_convert::Mismatch("an identifier");
+    if (auto e = EnumFromName<E>(v.Bytes))
+      return *e;
     stream_convert::Mismatch("a known identifier");
   }
   static TStreamValue To(E e) { return stream_convert::IdentValue(EnumName(e)); }
@@ -107,11 +119,13 @@ struct TStreamConvert<E> {
 template <NamedEnum E>
 struct TStreamConvert<TSet<E>> {
   static TSet<E> From(const TStreamValue& v) {
-    if (v.Type != TValueType::vaSet) stream_convert::Mismatch("a set");
+    if (v.Type != TValueType::vaSet)
+      stream_convert::Mismatch("a set");
     TSet<E> result;
     for (const auto& name : v.Elements) {
       auto e = EnumFromName<E>(name);
-      if (!e) stream_convert::Mismatch("a set of known identifiers");
+      if (!e)
+        stream_convert::Mismatch("a set of known identifiers");
       result.Include(*e);
     }
     return result;
@@ -119,7 +133,8 @@ struct TStreamConvert<TSet<E>> {
   static TStreamValue To(TSet<E> s) {
     TStreamValue v = stream_convert::TypedValue(TValueType::vaSet);
     for (std::size_t i = 0; i < TEnumNames<E>::Names.size(); ++i)
-      if (s.Contains(static_cast<E>(i))) v.Elements.emplace_back(TEnumNames<E>::Names[i]);
+      if (s.Contains(static_cast<E>(i)))
+        v.Elements.emplace_back(TEnumNames<E>::Names[i]);
     return v;
   }
 };

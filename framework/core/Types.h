@@ -8,9 +8,15 @@
 
 // Colour: 0x00BBGGRR; 0xFF0000nn is system colour nn, resolved when drawn.
 enum TColor : std::int32_t {};
-constexpr TColor ColorValue(std::uint32_t bits) { return static_cast<TColor>(static_cast<std::int32_t>(bits)); }
-constexpr bool IsSystemColor(TColor c) { return c < 0; }
-constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c) & 0xFF; }
+constexpr TColor ColorValue(std::uint32_t bits) {
+  return static_cast<TColor>(static_cast<std::int32_t>(bits));
+}
+constexpr bool IsSystemColor(TColor c) {
+  return c < 0;
+}
+constexpr int SystemColorIndex(TColor c) {
+  return static_cast<int>(c) & 0xFF;
+}
 
 constexpr TColor clBlack = ColorValue(0x000000);
 constexpr TColor clMaroon = ColorValue(0x000080);
@@ -93,8 +99,8 @@ using TFontStyles = TSet<TFontStyle>;
 enum class TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 template <>
 struct TEnumNames<TAlign> {
-  static constexpr std::array<std::string_view, 7> Names{"alNone", "alTop",    "alBottom", "alLeft",
-                                                          "alRight", "alClient", "alCustom"};
+  static constexpr std::array<std::string_view, 7> Names{"alNone",  "alTop",    "alBottom", "alLeft",
+                                                         "alRight", "alClient", "alCustom"};
 };
 
 enum class TAnchorKind : std::uint8_t { akLeft, akTop, akRight, akBottom };
@@ -122,11 +128,18 @@ struct TEnumNames<TBorderStyle> {
   static constexpr std::array<std::string_view, 2> Names{"bsNone", "bsSingle"};
 };
 
-enum class TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TFormBorderStyle : std::uint8_t {
+  bsNone,
+  bsSingle,
+  bsSizeable,
+  bsDialog,
+  bsToolWindow,
+  bsSizeToolWin
+};
 template <>
 struct TEnumNames<TFormBorderStyle> {
   static constexpr std::array<std::string_view, 6> Names{"bsNone",   "bsSingle",     "bsSizeable",
-                                                          "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+                                                         "bsDialog", "bsToolWindow", "bsSizeToolWin"};
 };
 
 enum class TPosition : std::uint8_t {
@@ -152,9 +165,14 @@ struct TEnumNames<TDockOrientation> {
   static constexpr std::array<std::string_view, 3> Names{"doNoOrient", "doHorizontal", "doVertical"};
 };
 
-enum class TBiDiMode : std::uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum class TBiDiMode : std::uint8_t {
+  bdLeftToRight,
+  bdRightToLeft,
+  bdRightToLeftNoAlign,
+  bdRightToLeftReadingOnly
+};
 template <>
 struct TEnumNames<TBiDiMode> {
-  static constexpr std::array<std::string_view, 4> Names{"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                                                          "bdRightToLeftReadingOnly"};
+  static constexpr std::array<std::string_view, 4> Names{"bdLeftToRight", "bdRightToLeft",
+                                                         "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
 };

@@ -10,7 +10,8 @@ class TWatcher : public TComponent {
  public:
   TWatcher(TComponent* owner, std::vector<std::string>* log) : TComponent(owner), FLog(log) {}
   ~TWatcher() override {
-    if (FLog) FLog->push_back("destroyed " + GetName());
+    if (FLog)
+      FLog->push_back("destroyed " + GetName());
   }
   TComponent* Watched = nullptr;
 
@@ -19,7 +20,8 @@ class TWatcher : public TComponent {
     TComponent::Notification(component, operation);
     if (operation == TOperation::opRemove && component == Watched) {
       Watched = nullptr;
-      if (FLog) FLog->push_back(GetName() + " lost its reference");
+      if (FLog)
+        FLog->push_back(GetName() + " lost its reference");
     }
   }
 

@@ -138,10 +138,11 @@ TEST(Reader, LoadedRunsInReadingOrderAfterEverythingIsRead) {
 
 TEST(Reader, BindsEventsToTheRootsMethodsByName) {
   TBoard board(nullptr);
-  ReadComponentTree(board,
-                    BoardWith({Object("TWidget", "First",
-                                      {{"OnPing", Ident("PingHandler")}, {"OnValue", Ident("ValueHandler")}})}),
-                    TestClasses());
+  ReadComponentTree(
+      board,
+      BoardWith({Object("TWidget", "First",
+                        {{"OnPing", Ident("PingHandler")}, {"OnValue", Ident("ValueHandler")}})}),
+      TestClasses());
   Raise(board.First->OnPing, board.First);
   Raise(board.First->OnValue, board.First, 42);
   EXPECT_EQ(board.Calls, (std::vector<std::string>{"ping First", "value 42"}));
@@ -185,12 +186,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "First.Small: Invalid property value"},
         TErrorCase{"unknown enumeration value",
                    BoardWith({Object("TWidget", "First", {{"Shape", Ident("shHexagon")}})}), "First.Shape"},
-        TErrorCase{"unknown set element", BoardWith({Object("TWidget", "First", {{"Style", Set({"fsBlink"})}})}),
-                   "First.Style"},
-        TErrorCase{"unknown colour name", BoardWith({Object("TWidget", "First", {{"Color", Ident("clPink")}})}),
+        TErrorCase{"unknown set element",
+                   BoardWith({Object("TWidget", "First", {{"Style", Set({"fsBlink"})}})}), "First.Style"},
+        TErrorCase{"unknown colour name",
+                   BoardWith({Object("TWidget", "First", {{"Color", Ident("clPink")}})}),
                    "expected a colour"},
-        TErrorCase{"object property given a value", BoardWith({Object("TWidget", "First", {{"Pen", Int(1)}})}),
-                   "Pen is an object"},
+        TErrorCase{"object property given a value",
+                   BoardWith({Object("TWidget", "First", {{"Pen", Int(1)}})}), "Pen is an object"},
         TErrorCase{"missing handler", BoardWith({Object("TWidget", "First", {{"OnPing", Ident("Nope")}})}),
                    "Method Nope not found in TBoard"},
         TErrorCase{"handler of another signature",
@@ -198,7 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "Method PingHandler does not fit the event OnValue"},
         TErrorCase{"field of another class", BoardWith({Object("TOtherWidget", "First", {})}),
                    "Field First of TBoard cannot hold a TOtherWidget"},
-        TErrorCase{"duplicate name", BoardWith({Object("TWidget", "First", {}), Object("TWidget", "first", {})}),
+        TErrorCase{"duplicate name",
+                   BoardWith({Object("TWidget", "First", {}), Object("TWidget", "first", {})}),
                    "already exists"},
         TErrorCase{"dangling reference", BoardWith({Object("TWidget", "First", {{"Buddy", Ident("Ghost")}})}),
                    "Component Ghost not found"},
@@ -209,7 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TErrorCase>& param) {
       std::string name = param.param.Title;
       for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+          c = '_';
       return name;
     });
 
@@ -221,7 +225,8 @@ TEST(Reader, AFailedReadLeavesNoComponentLoading) {
                                  TestClasses()),
                EReadError);
   ASSERT_EQ(board.ComponentCount(), 2);  // created ones stay owned and are freed with the root
-  for (int i = 0; i < board.ComponentCount(); ++i) EXPECT_FALSE(board.Components(i)->IsLoading());
+  for (int i = 0; i < board.ComponentCount(); ++i)
+    EXPECT_FALSE(board.Components(i)->IsLoading());
   EXPECT_FALSE(board.IsLoading());
 }
 

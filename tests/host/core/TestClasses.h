@@ -108,7 +108,9 @@ class TBoard : public TComponent {
   TWidget* Second = nullptr;
   std::vector<std::string> Calls;
 
-  void PingHandler(TObject* sender) { Calls.push_back("ping " + static_cast<TComponent*>(sender)->GetName()); }
+  void PingHandler(TObject* sender) {
+    Calls.push_back("ping " + static_cast<TComponent*>(sender)->GetName());
+  }
   void ValueHandler(TObject*, int value) { Calls.push_back("value " + std::to_string(value)); }
 };
 

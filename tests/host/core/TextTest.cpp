@@ -16,16 +16,19 @@ TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
     std::u16string Expected;
   };
   const TCase cases[] = {
-      {"\xC3", u"\uFFFD"},                   // cut short
-      {"\xC3(", u"\uFFFD("},                 // bad continuation
-      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // an encoded surrogate
+      {"\xC3", u"\uFFFD"},                                // cut short
+      {"\xC3(", u"\uFFFD("},                              // bad continuation
+      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // an encoded surrogate
       {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
       {"\xFF", u"\uFFFD"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Utf8ToUnicode(c.Input), c.Expected) << c.Input;
+  for (const auto& c : cases)
+    EXPECT_EQ(Utf8ToUnicode(c.Input), c.Expected) << c.Input;
 }
 
-TEST(Text, LoneSurrogatesAreNotEncoded) { EXPECT_EQ(UnicodeToUtf8(u"\xD800x"), "\xEF\xBF\xBDx"); }
+TEST(Text, LoneSurrogatesAreNotEncoded) {
+  EXPECT_EQ(UnicodeToUtf8(u"\xD800x"), "\xEF\xBF\xBDx");
+}
 
 TEST(Text, AnsiConversionReportsLostCharacters) {
   bool lossless = true;
