@@ -3,37 +3,7 @@
 // a memory bitmap and copy it at once.
 
 #include "Controls.h"
-
-namespace {
-
-class TPaintScope {
- public:
-  explicit TPaintScope(HWND wnd) : FWnd(wnd) { FDC = BeginPaint(wnd, &FPaint); }
-  ~TPaintScope() { EndPaint(FWnd, &FPaint); }
-  TPaintScope(const TPaintScope&) = delete;
-  TPaintScope& operator=(const TPaintScope&) = delete;
-  HDC DC() const { return FDC; }
-  const RECT& Area() const { return FPaint.rcPaint; }
-
- private:
-  HWND FWnd;
-  HDC FDC;
-  PAINTSTRUCT FPaint{};
-};
-
-class TSavedDC {
- public:
-  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
- private:
-  HDC FDC;
-  int FSaved;
-};
-
-}  // namespace
+#include "Handles.h"
 
 void TWinControl::PaintMessage(TMessage& message) {
   if (message.WParam) {
@@ -44,23 +14,23 @@ void TWinControl::PaintMessage(TMessage& message) {
     PaintHandler(dc);
     return;
   }
-  TPaintScope paint(FHandle);
-  if (!paint.DC())
+  TPaintDC paint(FHandle);
+  if (!paint.Get())
     return;
   const RECT& area = paint.Area();
   if (IsRectEmpty(&area))
     return;
   if (!FDoubleBuffered) {
-    PaintHandler(paint.DC());
+    PaintHandler(paint.Get());
     return;
   }
   const RECT client = ClientRect();
-  TBitmap buffer(paint.DC(), client.right, client.bottom);
+  TBitmap buffer(paint.Get(), client.right, client.bottom);
   HDC memory = buffer.Canvas().Handle();
   IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
   EraseBackground(memory);
   PaintHandler(memory);
-  BitBlt(paint.DC(), area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+  BitBlt(paint.Get(), area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
          area.top, SRCCOPY);
 }
 
@@ -100,7 +70,7 @@ void TWinControl::PaintControls(HDC dc) {
     RECT overlap{};
     if (!IntersectRect(&overlap, &bounds, &area))
       continue;
-    TSavedDC saved(dc);
+    TSavedDCState saved(dc);
     IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
     POINT origin{};
     GetViewportOrgEx(dc, &origin);
