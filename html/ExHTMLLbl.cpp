@@ -2,20 +2,9 @@
 
 #include <optional>
 
-namespace {
+#include "AsciiCase.h"
 
-bool SameAsciiText(std::u16string_view text, std::string_view lowerAscii) {
-  if (text.size() != lowerAscii.size())
-    return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char16_t c = text[i];
-    if (c >= u'A' && c <= u'Z')
-      c = static_cast<char16_t>(c - u'A' + u'a');
-    if (c != static_cast<char16_t>(lowerAscii[i]))
-      return false;
-  }
-  return true;
-}
+namespace {
 
 bool IsAsciiLetterOrDigit(char16_t c) {
   return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
@@ -60,7 +49,7 @@ std::optional<char32_t> CharacterReference(std::u16string_view name) {
     char32_t Value;
   } kNamed[] = {{"amp", U'&'}, {"lt", U'<'}, {"gt", U'>'}, {"quot", U'"'}, {"apos", U'\''}, {"nbsp", 0xA0}};
   for (const auto& entity : kNamed)
-    if (SameAsciiText(name, entity.Name))
+    if (SameIgnoringAsciiCase(name, entity.Name))
       return entity.Value;
   return std::nullopt;
 }
@@ -80,7 +69,7 @@ std::u16string MarkupToPlainText(std::u16string_view markup) {
         std::size_t nameEnd = nameStart;
         while (nameEnd < close && IsAsciiLetterOrDigit(markup[nameEnd]))
           ++nameEnd;
-        if (SameAsciiText(markup.substr(nameStart, nameEnd - nameStart), "br"))
+        if (SameIgnoringAsciiCase(markup.substr(nameStart, nameEnd - nameStart), std::string_view("br")))
           text += u'\n';
         i = close + 1;
         continue;

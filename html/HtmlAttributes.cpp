@@ -1,5 +1,7 @@
 #include "HtmlAttributes.h"
 
+#include "AsciiCase.h"
+
 namespace {
 
 bool IsBlankOrControl(char16_t c) {
@@ -11,14 +13,6 @@ bool IsQuote(char16_t c) {
 }
 
 }  // namespace
-
-std::u16string AsciiLower(std::u16string_view Text) {
-  std::u16string lower(Text);
-  for (char16_t& c : lower)
-    if (c >= u'A' && c <= u'Z')
-      c = static_cast<char16_t>(c - u'A' + u'a');
-  return lower;
-}
 
 std::u16string_view TrimText(std::u16string_view Text) {
   while (!Text.empty() && IsBlankOrControl(Text.front()))

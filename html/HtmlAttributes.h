@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-// Lower-cases the letters A to Z and nothing else.
-std::u16string AsciiLower(std::u16string_view Text);
 // Without leading and trailing blanks and control characters.
 std::u16string_view TrimText(std::u16string_view Text);
 // A decimal integer, optionally after blanks and with a sign; none when the text is not one or exceeds 32

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "HtmlRender.h"
-
 void THtmlItem::AsHTML(std::u16string&) const {}
 
 void THtmlItem::Assign(const THtmlItem& Source) {
@@ -109,8 +107,7 @@ void THtmlData::SetActiveItem(THtmlInputItem* Item) {
   if (Item == FActiveItem)
     return;
   FActiveItem = Item;
-  if (FRender)
-    FRender->Change();
+  Raise(OnActiveItemChange, this);
 }
 
 std::u16string THtmlData::GenerateHTML() const {

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "HtmlTextMetrics.h"
+#include "Object.h"
 #include "Types.h"
 
 class THtmlData;
-class THtmlRender;
 class THtmlBreakItem;
 
 enum class THtmlItemType : std::uint8_t {
@@ -111,7 +111,7 @@ class THtmlItem {
   std::int32_t FTag = 0;
 
  protected:
-  // Height and descent of the text metrics of the measuring font; 0 without a renderer.
+  // Height and descent of the text metrics of the measuring font; 0 without metrics.
   int FontCellHeight(bool Reduced, int& Descent) const;
   int LineGap() const;
 
@@ -180,12 +180,10 @@ struct TFontSettings {
 
 using TItemList = std::vector<std::unique_ptr<THtmlItem>>;
 
-class THtmlData {
+class THtmlData : public TObject {
  public:
-  explicit THtmlData(THtmlRender* Render = nullptr) : FRender(Render) {}
-  ~THtmlData();
-  THtmlData(const THtmlData&) = delete;
-  THtmlData& operator=(const THtmlData&) = delete;
+  THtmlData() = default;
+  ~THtmlData() override;
 
   // Frees every item and empties the lists; the selection and the active item become none.
   void ClearArray();
@@ -197,8 +195,12 @@ class THtmlData {
   THtmlItem* SelectedItem() const { return FSelectedItem; }
   void SetSelectedItem(THtmlItem* Item) { FSelectedItem = Item; }
   THtmlInputItem* ActiveItem() const { return FActiveItem; }
-  // Raises the renderer's Change when the active item changes.
+  // Raises OnActiveItemChange when the active item changes.
   void SetActiveItem(THtmlInputItem* Item);
+
+  // What the items are measured with; none measures everything as 0.
+  IHtmlTextMetrics* Metrics() const { return FMetrics; }
+  void SetMetrics(IHtmlTextMetrics* Value) { FMetrics = Value; }
 
   TColor GetLinkColor() const { return FLinkColor; }
   void SetLinkColor(TColor Value) { FLinkColor = Value; }
@@ -234,10 +236,10 @@ class THtmlData {
   std::vector<THtmlItem*> FControlsArray;
   // Radio group names; an input item's FTag is the 1-based position of its group's name.
   std::vector<std::u16string> FRadioList;
-  // The renderer that measures for this document.
-  THtmlRender* FRender;
   // Rectangle of the last paint.
   THtmlRect FRect;
+  // The renderer that shows the document listens here to repaint.
+  TNotifyEvent OnActiveItemChange;
 
  private:
   friend void LayoutLines(THtmlData& Data);
@@ -258,6 +260,7 @@ class THtmlData {
   THtmlItem* FSelectedItem = nullptr;
   THtmlSize FTextSize;
   THtmlInputItem* FActiveItem = nullptr;
+  IHtmlTextMetrics* FMetrics = nullptr;
 };
 
 // The layout pass: every item's width and height, each line's values on its break item, and the text size.

@@ -1,5 +1,7 @@
 #include "HtmlEntities.h"
 
+#include <algorithm>
+
 namespace {
 
 struct TEntity {
@@ -22,6 +24,14 @@ constexpr TEntity EntityTable[] = {
     {u"ouml", 246},  {u"divide", 247}, {u"oslash", 248}, {u"ugrave", 249}, {u"uacute", 250}, {u"trade", 8482},
     {u"euro", 8364},
 };
+
+constexpr std::size_t LongestName() {
+  std::size_t longest = 0;
+  for (const TEntity& entity : EntityTable)
+    longest = std::max(longest, entity.Name.size());
+  return longest;
+}
+static_assert(LongestName() == LongestEntityName);
 
 }  // namespace
 

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "AsciiCase.h"
+#include "IntegerMath.h"
+
 namespace {
 
 struct TColorName {
@@ -65,23 +68,6 @@ constexpr TColorName ColorNames[] = {
     {"clMenuBar", 0xFF00001E},
 };
 
-int Sign(int value) {
-  return (value > 0) - (value < 0);
-}
-
-char16_t LowerAscii(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool SameNameIgnoringCase(std::u16string_view text, std::string_view name) {
-  if (text.size() != name.size())
-    return false;
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (LowerAscii(text[i]) != LowerAscii(static_cast<char16_t>(name[i])))
-      return false;
-  return true;
-}
-
 // Hexadecimal with an optional sign and "$", any number of digits (the low 32 bits count).
 std::optional<std::uint32_t> ParseHex(std::u16string_view text) {
   bool negative = false;
@@ -106,8 +92,8 @@ std::optional<std::uint32_t> ParseHex(std::u16string_view text) {
     std::uint32_t digit;
     if (c >= u'0' && c <= u'9')
       digit = c - u'0';
-    else if (LowerAscii(c) >= u'a' && LowerAscii(c) <= u'f')
-      digit = LowerAscii(c) - u'a' + 10u;
+    else if (AsciiLower(c) >= u'a' && AsciiLower(c) <= u'f')
+      digit = AsciiLower(c) - u'a' + 10u;
     else
       return std::nullopt;
     value = (value << 4) | digit;
@@ -170,7 +156,7 @@ std::optional<TColor> MarkupColor(std::u16string_view Value, TColor Fallback) {
     std::string_view name = color.Name;
     if (!prefixed)
       name.remove_prefix(2);
-    if (SameNameIgnoringCase(Value, name))
+    if (SameIgnoringAsciiCase(Value, name))
       return ColorValue(color.Value);
   }
   return std::nullopt;

@@ -3,16 +3,12 @@
 #include <algorithm>
 
 #include "HtmlData.h"
-#include "HtmlRender.h"
+#include "IntegerMath.h"
 
 namespace {
 
 IHtmlTextMetrics* MetricsOf(const THtmlData* document) {
-  return document && document->FRender ? document->FRender->Metrics() : nullptr;
-}
-
-int Sign(int value) {
-  return (value > 0) - (value < 0);
+  return document ? document->Metrics() : nullptr;
 }
 
 bool MeasuresReducedFont(THtmlItemType kind) {

@@ -1,5 +1,6 @@
 // The actions of the list and object tags: ul, ol, li, hr, ind, img, input and variables.
 
+#include "AsciiCase.h"
 #include "HtmlParser.h"
 #include "HtmlRender.h"
 
@@ -79,7 +80,7 @@ void THtmlParser::ListStartTag(bool Numbered) {
   }
   THtmlItem& previous = EndRun();
   ++FListNesting;
-  FRender.FCurListItem = Numbered ? 1 : -1;
+  FListItemNumber = Numbered ? 1 : -1;
   auto list = NewBreak(Numbered ? THtmlItemType::hitOL : THtmlItemType::hitUL, previous);
   list->FIndent = AddWrapping(list->FIndent, list->GetWidth());
   THtmlItem& listStart = *list;
@@ -96,7 +97,7 @@ void THtmlParser::ListEndTag(bool Numbered) {
     EraseFrom(items.size() - 1);
   Append(NewBreak(THtmlItemType::hitBreak, run));
   if (Numbered)
-    FRender.FCurListItem = -1;
+    FListItemNumber = -1;
 }
 
 void THtmlParser::ListItemTag() {
@@ -105,11 +106,11 @@ void THtmlParser::ListItemTag() {
   if (!items.empty() && items.back()->FItemType == THtmlItemType::hitBreak)
     EraseFrom(items.size() - 1);
   auto listItem = NewBreak(THtmlItemType::hitLI, run);
-  listItem->FListItemN = FRender.FCurListItem;
+  listItem->FListItemN = FListItemNumber;
   listItem->FListLevel = FListNesting;
   Append(std::move(listItem));
-  if (FRender.FCurListItem > 0)
-    ++FRender.FCurListItem;
+  if (FListItemNumber > 0)
+    ++FListItemNumber;
 }
 
 void THtmlParser::RuleTag(const THtmlAttributes& Attributes) {

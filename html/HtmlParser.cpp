@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "AsciiCase.h"
 #include "HtmlEntities.h"
-#include "HtmlRender.h"
 
 namespace {
 
@@ -14,8 +14,6 @@ bool IsLowSurrogate(char16_t c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-constexpr std::size_t LongestEntityName = 6;
-
 }  // namespace
 
 THtmlParser::THtmlParser(THtmlRender& Render, THtmlData& Data, std::u16string_view Text, bool AutoWrap)
@@ -24,7 +22,6 @@ THtmlParser::THtmlParser(THtmlRender& Render, THtmlData& Data, std::u16string_vi
 void THtmlParser::Run() {
   FData.ClearArray();
   FData.SetSelectedItem(nullptr);
-  FRender.FCurListItem = 0;
 
   THtmlItem base(&FData);
   base.FontStyle = FData.GetDefaultStyle();

@@ -94,6 +94,8 @@ class THtmlParser {
   TFontSettings FFont;
   std::vector<TFontSettings> FFontStack;
   int FListNesting = 0;
+  // List numbering: -1 in bulleted lists, the next number in numbered ones.
+  int FListItemNumber = 0;
 
   // The next ";" at or after FSemicolonFrom (npos: none), so that references without one stay linear.
   std::size_t FSemicolonFrom = std::u16string_view::npos;

@@ -1,21 +1,30 @@
 #include "HtmlRender.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "HtmlParser.h"
 
 THtmlRender::THtmlRender(std::unique_ptr<IHtmlTextMetrics> Metrics)
-    : FMetrics(std::move(Metrics)), FIntData(this), FData(&FIntData) {}
+    : FMetrics(std::move(Metrics)), FData(&FIntData) {
+  Bind(FIntData);
+}
 
 THtmlRender::~THtmlRender() = default;
 
+void THtmlRender::Bind(THtmlData& Document) {
+  Document.SetMetrics(FMetrics.get());
+  Document.OnActiveItemChange = [this](TObject*) { Change(); };
+}
+
 void THtmlRender::SetData(THtmlData* NewData) {
   FData = NewData ? NewData : &FIntData;
-  FData->FRender = this;
+  Bind(*FData);
 }
 
 THtmlData* THtmlRender::CreateData() {
-  FCreatedData.push_back(std::make_unique<THtmlData>(this));
+  FCreatedData.push_back(std::make_unique<THtmlData>());
+  Bind(*FCreatedData.back());
   return FCreatedData.back().get();
 }
 
@@ -44,9 +53,13 @@ void THtmlRender::PrepareToData(const std::u16string& Text, int MaxWidth, bool A
   CurData.SetMaxWidth(MaxWidth);
   try {
     THtmlParser(*this, CurData, Text, AutoWrap).Run();
-  } catch (...) {
-    // Whatever failed inside the parse (a host event, memory), the caller gets an empty document.
+  } catch (const std::exception&) {
+    // A failing host event (or memory) costs the caption, not the caller.
     CurData.ClearArray();
+  } catch (...) {
+    // Not an error this code knows how to absorb: the caller decides, but gets no half-built document.
+    CurData.ClearArray();
+    throw;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// THtmlRender: turns captions in the family's small HTML dialect into a laid-out THtmlData. Parsing never
-// fails towards the caller: bad markup is skipped, and a failure inside the parse leaves an empty document.
+// THtmlRender: turns captions in the family's small HTML dialect into a laid-out THtmlData. Bad markup is
+// skipped; a standard exception from a host event ends the parse with an empty document, anything else thrown
+// there reaches the caller after the same cleanup.
 //
 // Dialect: style tags (b, strong, i, em, u, s, strikeout, var, cite, sub, sup), br, p with align and indent,
 // a href, font (face, name, size, color, bgcolor, background), lists (ul, ol, li), hr, ind, img, input,
@@ -40,7 +41,8 @@ class THtmlRender : public TObject {
   // The current document: the internal one, one set with SetData, or none after DestroyData of the current
   // one.
   THtmlData* Data() const { return FData; }
-  // Makes NewData current (none selects the internal document) and binds it to this renderer.
+  // Makes NewData current (none selects the internal document) and binds it to this renderer: measured with
+  // its metrics, raising Change when its active item changes.
   void SetData(THtmlData* NewData);
   // A new document bound to this renderer; the renderer owns it until DestroyData or its own end.
   THtmlData* CreateData();
@@ -49,7 +51,8 @@ class THtmlRender : public TObject {
   // Parses Text into the current document; nothing without one.
   void PrepareText(const std::u16string& Text, int MaxWidth, bool AutoWrap);
   // Parses Text into CurData, wrapping runs at MaxWidth with AutoWrap, and lays it out. CurData is current
-  // while the parse runs; the previous document is current again afterwards.
+  // while the parse runs; the previous document is current again afterwards. When a host event throws,
+  // CurData is left empty: a std::exception ends there, anything else is thrown on.
   void PrepareToData(const std::u16string& Text, int MaxWidth, bool AutoWrap, THtmlData& CurData);
   // The current document as plain text: runs, CR LF per break, two per paragraph after the first, "- " per
   // list item.
@@ -68,13 +71,11 @@ class THtmlRender : public TObject {
   THtmlVariableNeededEvent OnVariableNeeded;
 
  private:
-  friend class THtmlParser;
+  void Bind(THtmlData& Document);
 
   std::unique_ptr<IHtmlTextMetrics> FMetrics;
   THtmlData FIntData;
   std::vector<std::unique_ptr<THtmlData>> FCreatedData;
   THtmlData* FData;
   IHtmlImageSource* FImageSource = nullptr;
-  // List numbering of the running parse: -1 in bulleted lists, the next number in numbered ones.
-  int FCurListItem = 0;
 };

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "AsciiCase.h"
 #include "HtmlFontAttributes.h"
 #include "HtmlParser.h"
 #include "HtmlRender.h"
 
 namespace {
 
-constexpr std::size_t LongestTagName = 10;  // "/strikeout"
 constexpr int LogPixelsWithoutScreen = 100;
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "HtmlTags.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -53,6 +54,14 @@ constexpr TTagName TagTable[] = {
     {u"~~", THtmlTag::Variable},
 };
 static_assert(std::size(TagTable) == 41);
+
+constexpr std::size_t LongestName() {
+  std::size_t longest = 0;
+  for (const TTagName& entry : TagTable)
+    longest = std::max(longest, entry.Name.size());
+  return longest;
+}
+static_assert(LongestName() == LongestTagName);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 // The tag names of the markup and the action each one selects.
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -31,6 +32,9 @@ enum class THtmlTag {
   Control,      // "control"
   Variable,     // "~~"
 };
+
+// No tag name is longer ("/strikeout"): longer names need no lookup.
+constexpr std::size_t LongestTagName = 10;
 
 // The tag of a lower-case name; none for names the markup does not know.
 std::optional<THtmlTag> LookupTag(std::u16string_view LowerName);

@@ -1,15 +1,11 @@
 #include "HTTPGetURL.h"
 
-#include <algorithm>
-#include <cctype>
+#include "AsciiCase.h"
 
 namespace {
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char prefixChar, char textChar) {
-           return std::tolower(static_cast<unsigned char>(textChar)) == prefixChar;
-         });
+  return SameIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace

@@ -166,22 +166,39 @@ TEST(HtmlDocument, PlainTextAndMarkup) {
             u"<html>a<br>\r\nb<~~~~> <input type=\"checkbox\" name=\"c\" >\r\n<br>\r\n<br>\r\n</html>");
 }
 
+// Whether Document is bound to Render: measured with its metrics, and its active item raising Render's
+// OnChange.
+::testing::AssertionResult BoundTo(THtmlData& Document, THtmlRender& Render) {
+  if (Document.Metrics() != Render.Metrics())
+    return ::testing::AssertionFailure() << "measured with other metrics";
+  int changes = 0;
+  Render.OnChange = [&changes](TObject*) { ++changes; };
+  THtmlInputItem input(&Document);
+  Document.SetActiveItem(&input);
+  Document.SetActiveItem(nullptr);
+  Render.OnChange = nullptr;
+  if (changes != 2)
+    return ::testing::AssertionFailure() << changes << " changes raised for 2 active item changes";
+  return ::testing::AssertionSuccess();
+}
+
 TEST(HtmlRenderDocuments, CurrentDocumentAndCreatedDocuments) {
   THtmlRenderFixture fixture;
   THtmlRender& render = fixture.Render;
   THtmlData* internal = render.Data();
   ASSERT_NE(internal, nullptr);
-  EXPECT_EQ(internal->FRender, &render);
+  EXPECT_TRUE(BoundTo(*internal, render));
 
   THtmlData outside;
+  EXPECT_EQ(outside.Metrics(), nullptr);
   render.SetData(&outside);
   EXPECT_EQ(render.Data(), &outside);
-  EXPECT_EQ(outside.FRender, &render);
+  EXPECT_TRUE(BoundTo(outside, render));
   render.SetData(nullptr);
   EXPECT_EQ(render.Data(), internal);
 
   THtmlData* created = render.CreateData();
-  EXPECT_EQ(created->FRender, &render);
+  EXPECT_TRUE(BoundTo(*created, render));
   render.SetData(created);
   render.PrepareText(u"abc", 300, true);
   EXPECT_EQ(created->GetItemCount(), 2);
@@ -193,7 +210,7 @@ TEST(HtmlRenderDocuments, CurrentDocumentAndCreatedDocuments) {
   render.PrepareText(u"abc", 300, true);
   EXPECT_EQ(render.AsText(), u"");
   render.DestroyData(&outside);  // not the renderer's: left alone
-  EXPECT_EQ(outside.FRender, &render);
+  EXPECT_TRUE(BoundTo(outside, render));
 }
 
 TEST(HtmlRenderDocuments, AParseReplacesTheContentAndKeepsTheDefaults) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "HtmlAttributes.h"
@@ -238,24 +239,72 @@ TEST(HtmlAttributes, ReadStopsAtTheClosingBracketOutsideQuotes) {
   EXPECT_TRUE(unclosed.Present());
 }
 
-// A host event that throws ends the parse with an empty document, and the previous document is current again.
-TEST(HtmlParserFailure, ExceptionsLeaveAnEmptyDocument) {
-  THtmlRenderFixture fixture;
-  THtmlData* other = fixture.Render.CreateData();
-  fixture.Render.SetData(nullptr);
-  THtmlData* internal = fixture.Render.Data();
+// Thrown by a host that reports its failure outside the standard exception hierarchy.
+struct THostAbort {
+  int Code;
+};
 
-  fixture.Render.OnVariableNeeded = [](TObject*, const std::u16string&, std::u16string&) {
-    throw std::runtime_error("host failure");
+class TFailingPictures : public IHtmlImageSource {
+ public:
+  explicit TFailingPictures(std::function<void()> Fail) : FFail(std::move(Fail)) {}
+  std::optional<THtmlPictureSize> GetImage(const std::u16string&) override {
+    FFail();
+    return std::nullopt;
+  }
+
+ private:
+  std::function<void()> FFail;
+};
+
+// A host event that throws ends the parse with an empty document, and the previous document is current again
+// and untouched. A standard exception ends there; anything else reaches the caller after that cleanup.
+TEST(HtmlParserFailure, AThrowingHostEventLeavesAnEmptyDocument) {
+  enum class TEventKind { Variable, Picture };
+  const struct {
+    const char* Name;
+    TEventKind Event;
+    std::function<void()> Fail;
+    bool Propagates;
+  } cases[] = {
+      {"variable, runtime_error", TEventKind::Variable, [] { throw std::runtime_error("host failure"); },
+       false},
+      {"picture, out_of_range", TEventKind::Picture, [] { throw std::out_of_range("no picture"); }, false},
+      {"variable, int", TEventKind::Variable, [] { throw 42; }, true},
+      {"picture, host object", TEventKind::Picture, [] { throw THostAbort{7}; }, true},
   };
-  fixture.Render.PrepareToData(u"before<~~x>after", 400, true, *other);
-  EXPECT_EQ(other->GetItemCount(), 0);
-  EXPECT_EQ(fixture.Render.Data(), internal);
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.Name);
+    THtmlRenderFixture fixture;
+    THtmlRender& render = fixture.Render;
+    fixture.Parse(u"kept <b>text</b>");
+    const Items previous = DescribeItems(fixture.Document());
+    THtmlData* const internal = render.Data();
+    THtmlData* other = render.CreateData();
 
-  fixture.Render.OnVariableNeeded = [](TObject*, const std::u16string&, std::u16string&) { throw 42; };
-  fixture.Parse(u"a<~~x>b");
-  EXPECT_EQ(fixture.Document().GetItemCount(), 0);
-  EXPECT_TRUE(fixture.Document().FControlsArray.empty());
+    TFailingPictures pictures(test.Fail);
+    if (test.Event == TEventKind::Picture)
+      render.SetImageSource(&pictures);
+    else
+      render.OnVariableNeeded = [&test](TObject*, const std::u16string&, std::u16string&) { test.Fail(); };
+
+    const std::u16string caption = u"<a href=x>link</a> <input type=radio name=r><img src=p><~~v> after";
+    int escaped = 0;
+    try {
+      render.PrepareToData(caption, 400, true, *other);
+    } catch (int code) {
+      EXPECT_EQ(code, 42);
+      ++escaped;
+    } catch (const THostAbort& abort) {
+      EXPECT_EQ(abort.Code, 7);
+      ++escaped;
+    }
+    EXPECT_EQ(escaped, test.Propagates ? 1 : 0);
+    EXPECT_EQ(other->GetItemCount(), 0);
+    EXPECT_TRUE(other->FControlsArray.empty());
+    EXPECT_TRUE(other->FRadioList.empty());
+    EXPECT_EQ(render.Data(), internal);
+    EXPECT_EQ(DescribeItems(*internal), previous);
+  }
 }
 
 }  // namespace
