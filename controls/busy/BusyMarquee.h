@@ -15,6 +15,7 @@ template <>
 struct TEnumNames<TBusyMarqueeBulletShape> {
   static constexpr std::array<std::string_view, 4> Names{"bsEllipse", "bsRectangle", "bsTriangle",
                                                          "bsCustom"};
+  static_assert(NamesEveryValue(Names, TBusyMarqueeBulletShape::bsCustom));
 };
 
 // The colour styles of the component family.
@@ -53,6 +54,7 @@ struct TEnumNames<TKSVStyle> {
       "tsTerminal",       "tsOffice2010Blue",     "tsOffice2010Silver",    "tsOffice2010Black",
       "tsWindows8",       "tsOffice2013White",    "tsOffice2013LightGray", "tsOffice2013Gray",
       "tsWindows10",      "tsOffice2016White",    "tsOffice2016Gray",      "tsOffice2016Black"};
+  static_assert(NamesEveryValue(Names, TKSVStyle::tsOffice2016Black));
 };
 
 class TBusyMarquee;

@@ -35,6 +35,7 @@ struct TEnumNames<TGradientType> {
                                                           "gtPath",
                                                           "gtTexture",
                                                           "gtNone"};
+  static_assert(NamesEveryValue(Names, TGradientType::gtNone));
 };
 
 enum class TFillRoundingType : std::uint8_t { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
@@ -42,12 +43,14 @@ template <>
 struct TEnumNames<TFillRoundingType> {
   static constexpr std::array<std::string_view, 6> Names{"rtNone", "rtTop",  "rtBottom",
                                                          "rtBoth", "rtLeft", "rtRight"};
+  static_assert(NamesEveryValue(Names, TFillRoundingType::rtRight));
 };
 
 enum class TShadowType : std::uint8_t { stRightBottom, stBottom, stSurround };
 template <>
 struct TEnumNames<TShadowType> {
   static constexpr std::array<std::string_view, 3> Names{"stRightBottom", "stBottom", "stSurround"};
+  static_assert(NamesEveryValue(Names, TShadowType::stSurround));
 };
 
 enum class TGlowMode : std::uint8_t { gmNone, gmGradient, gmRadial, gmRadialGradient };
@@ -55,6 +58,7 @@ template <>
 struct TEnumNames<TGlowMode> {
   static constexpr std::array<std::string_view, 4> Names{"gmNone", "gmGradient", "gmRadial",
                                                          "gmRadialGradient"};
+  static_assert(NamesEveryValue(Names, TGlowMode::gmRadialGradient));
 };
 
 enum class TFillPicturePosition : std::uint8_t {
@@ -76,24 +80,28 @@ struct TEnumNames<TFillPicturePosition> {
   static constexpr std::array<std::string_view, 12> Names{
       "ppTopLeft", "ppTopCenter", "ppTopRight",   "ppBottomLeft",   "ppBottomCenter", "ppBottomRight",
       "ppTiled",   "ppStretched", "ppCenterLeft", "ppCenterCenter", "ppCenterRight",  "ppCustom"};
+  static_assert(NamesEveryValue(Names, TFillPicturePosition::ppCustom));
 };
 
 enum class TFillPictureMode : std::uint8_t { pmInsideFill, pmOutsideFill };
 template <>
 struct TEnumNames<TFillPictureMode> {
   static constexpr std::array<std::string_view, 2> Names{"pmInsideFill", "pmOutsideFill"};
+  static_assert(NamesEveryValue(Names, TFillPictureMode::pmOutsideFill));
 };
 
 enum class TPictureMode : std::uint8_t { pmStretch, pmNormal };
 template <>
 struct TEnumNames<TPictureMode> {
   static constexpr std::array<std::string_view, 2> Names{"pmStretch", "pmNormal"};
+  static_assert(NamesEveryValue(Names, TPictureMode::pmNormal));
 };
 
 enum class TFillPictureSize : std::uint8_t { psOriginal, psCustom };
 template <>
 struct TEnumNames<TFillPictureSize> {
   static constexpr std::array<std::string_view, 2> Names{"psOriginal", "psCustom"};
+  static_assert(NamesEveryValue(Names, TFillPictureSize::psCustom));
 };
 
 // The GDI+ hatch patterns, in GDI+'s order (the values are passed to GDI+ unchanged).
@@ -209,6 +217,7 @@ struct TEnumNames<HatchStyle> {
                                                           "HatchStyleOutlinedDiamond",
                                                           "HatchStyleSolidDiamond",
                                                           "HatchStyleTotal"};
+  static_assert(NamesEveryValue(Names, HatchStyle::HatchStyleTotal));
 };
 
 // An image kept as its encoded bytes (decoded only when drawn); empty until bytes are given.

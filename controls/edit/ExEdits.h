@@ -12,12 +12,14 @@ enum class TExEditCharCase : std::uint8_t { eecNormal, eecUpperCase, eecLowerCas
 template <>
 struct TEnumNames<TExEditCharCase> {
   static constexpr std::array<std::string_view, 3> Names{"eecNormal", "eecUpperCase", "eecLowerCase"};
+  static_assert(NamesEveryValue(Names, TExEditCharCase::eecLowerCase));
 };
 
 enum class TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 template <>
 struct TEnumNames<TScrollStyle> {
   static constexpr std::array<std::string_view, 4> Names{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
+  static_assert(NamesEveryValue(Names, TScrollStyle::ssBoth));
 };
 
 // Sender and the typed text, which the handler may change (empty: nothing is inserted).

@@ -26,12 +26,14 @@ struct TEnumNames<TExFlatBorderType> {
       "fbtFlat",        "fbtSunken",      "fbtSunkenInner", "fbtSunkenOuter", "fbtRaised",
       "fbtRaisedInner", "fbtRaisedOuter", "fbtBump",        "fbtBigBump",     "fbtEtched",
       "fbtFramed",      "fbtLine",        "fbtLineBorder",  "fbtNone",        "fbtColorLineBorder"};
+  static_assert(NamesEveryValue(Names, TExFlatBorderType::fbtColorLineBorder));
 };
 
 enum class TExBorderSide : std::uint8_t { ebsLeft, ebsRight, ebsTop, ebsBottom };
 template <>
 struct TEnumNames<TExBorderSide> {
   static constexpr std::array<std::string_view, 4> Names{"ebsLeft", "ebsRight", "ebsTop", "ebsBottom"};
+  static_assert(NamesEveryValue(Names, TExBorderSide::ebsBottom));
 };
 using TExBorderSides = TSet<TExBorderSide>;
 constexpr TExBorderSides AllBorderSides{TExBorderSide::ebsLeft, TExBorderSide::ebsRight,

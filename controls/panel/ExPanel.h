@@ -33,6 +33,7 @@ struct TEnumNames<TPanelBackgroundType> {
       "bgtVertGradient",        "bgtSquareGradient",          "bgtEllipticGradient",
       "bgtTopLeftGradient",     "bgtTopRightGradient",        "bgtBottomLeftGradient",
       "bgtBottomRightGradient", "bgtTopLeftDiagonalGradient", "bgtTopRightDiagonalGradient"};
+  static_assert(NamesEveryValue(Names, TPanelBackgroundType::bgtTopRightDiagonalGradient));
 };
 
 enum class TPanelBevelStyle : std::uint8_t {
@@ -51,12 +52,14 @@ struct TEnumNames<TPanelBevelStyle> {
   static constexpr std::array<std::string_view, 9> Names{"bvNone",         "bvLowered",     "bvRaised",
                                                          "bvFrameLowered", "bvFrameRaised", "bvNormal",
                                                          "bvShadow",       "bvSpace",       "bvFlat"};
+  static_assert(NamesEveryValue(Names, TPanelBevelStyle::bvFlat));
 };
 
 enum class TExPanelGrabHandleKind : std::uint8_t { ghkNone, ghkMove, ghkResize, ghkMoveParent };
 template <>
 struct TEnumNames<TExPanelGrabHandleKind> {
   static constexpr std::array<std::string_view, 4> Names{"ghkNone", "ghkMove", "ghkResize", "ghkMoveParent"};
+  static_assert(NamesEveryValue(Names, TExPanelGrabHandleKind::ghkMoveParent));
 };
 
 class TCustomExPanel;

@@ -8,4 +8,5 @@ enum class TThemeMode : std::uint8_t { ttmNone, ttmPlatform, ttmNative };
 template <>
 struct TEnumNames<TThemeMode> {
   static constexpr std::array<std::string_view, 3> Names{"ttmNone", "ttmPlatform", "ttmNative"};
+  static_assert(NamesEveryValue(Names, TThemeMode::ttmNative));
 };

@@ -13,6 +13,7 @@ template <>
 struct TEnumNames<TComponentStateFlag> {
   static constexpr std::array<std::string_view, 5> Names{"csLoading", "csReading", "csWriting",
                                                          "csDestroying", "csDesigning"};
+  static_assert(NamesEveryValue(Names, TComponentStateFlag::csDesigning));
 };
 using TComponentState = TSet<TComponentStateFlag>;
 

@@ -9,9 +9,21 @@
 #include <string_view>
 #include <type_traits>
 
-// Specialised for each published enumeration: `static constexpr std::array<std::string_view, N> Names`.
+// Specialised for each published enumeration: `static constexpr std::array<std::string_view, N> Names`,
+// followed by `static_assert(NamesEveryValue(Names, E::<last value>));` so that a table that misses a value
+// (or has a slot left empty) does not compile.
 template <class E>
 struct TEnumNames;
+
+template <class E, std::size_t N>
+consteval bool NamesEveryValue(const std::array<std::string_view, N>& Names, E Last) {
+  if (N != static_cast<std::size_t>(Last) + 1)
+    return false;
+  for (std::string_view name : Names)
+    if (name.empty())
+      return false;
+  return true;
+}
 
 template <class E>
 concept NamedEnum = std::is_enum_v<E> && requires {

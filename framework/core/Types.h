@@ -93,6 +93,7 @@ enum class TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOu
 template <>
 struct TEnumNames<TFontStyle> {
   static constexpr std::array<std::string_view, 4> Names{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+  static_assert(NamesEveryValue(Names, TFontStyle::fsStrikeOut));
 };
 using TFontStyles = TSet<TFontStyle>;
 
@@ -101,12 +102,14 @@ template <>
 struct TEnumNames<TAlign> {
   static constexpr std::array<std::string_view, 7> Names{"alNone",  "alTop",    "alBottom", "alLeft",
                                                          "alRight", "alClient", "alCustom"};
+  static_assert(NamesEveryValue(Names, TAlign::alCustom));
 };
 
 enum class TAnchorKind : std::uint8_t { akLeft, akTop, akRight, akBottom };
 template <>
 struct TEnumNames<TAnchorKind> {
   static constexpr std::array<std::string_view, 4> Names{"akLeft", "akTop", "akRight", "akBottom"};
+  static_assert(NamesEveryValue(Names, TAnchorKind::akBottom));
 };
 using TAnchors = TSet<TAnchorKind>;
 
@@ -114,18 +117,21 @@ enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter }
 template <>
 struct TEnumNames<TAlignment> {
   static constexpr std::array<std::string_view, 3> Names{"taLeftJustify", "taRightJustify", "taCenter"};
+  static_assert(NamesEveryValue(Names, TAlignment::taCenter));
 };
 
 enum class TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
 template <>
 struct TEnumNames<TTextLayout> {
   static constexpr std::array<std::string_view, 3> Names{"tlTop", "tlCenter", "tlBottom"};
+  static_assert(NamesEveryValue(Names, TTextLayout::tlBottom));
 };
 
 enum class TBorderStyle : std::uint8_t { bsNone, bsSingle };
 template <>
 struct TEnumNames<TBorderStyle> {
   static constexpr std::array<std::string_view, 2> Names{"bsNone", "bsSingle"};
+  static_assert(NamesEveryValue(Names, TBorderStyle::bsSingle));
 };
 
 enum class TFormBorderStyle : std::uint8_t {
@@ -140,6 +146,7 @@ template <>
 struct TEnumNames<TFormBorderStyle> {
   static constexpr std::array<std::string_view, 6> Names{"bsNone",   "bsSingle",     "bsSizeable",
                                                          "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+  static_assert(NamesEveryValue(Names, TFormBorderStyle::bsSizeToolWin));
 };
 
 enum class TPosition : std::uint8_t {
@@ -157,12 +164,14 @@ struct TEnumNames<TPosition> {
   static constexpr std::array<std::string_view, 8> Names{
       "poDesigned",     "poDefault",       "poDefaultPosOnly", "poDefaultSizeOnly",
       "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
+  static_assert(NamesEveryValue(Names, TPosition::poOwnerFormCenter));
 };
 
 enum class TDockOrientation : std::uint8_t { doNoOrient, doHorizontal, doVertical };
 template <>
 struct TEnumNames<TDockOrientation> {
   static constexpr std::array<std::string_view, 3> Names{"doNoOrient", "doHorizontal", "doVertical"};
+  static_assert(NamesEveryValue(Names, TDockOrientation::doVertical));
 };
 
 enum class TBiDiMode : std::uint8_t {
@@ -175,4 +184,5 @@ template <>
 struct TEnumNames<TBiDiMode> {
   static constexpr std::array<std::string_view, 4> Names{"bdLeftToRight", "bdRightToLeft",
                                                          "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
+  static_assert(NamesEveryValue(Names, TBiDiMode::bdRightToLeftReadingOnly));
 };

@@ -19,12 +19,14 @@ enum class TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 template <>
 struct TEnumNames<TMouseButton> {
   static constexpr std::array<std::string_view, 3> Names{"mbLeft", "mbRight", "mbMiddle"};
+  static_assert(NamesEveryValue(Names, TMouseButton::mbMiddle));
 };
 enum class TShiftStateFlag : std::uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 template <>
 struct TEnumNames<TShiftStateFlag> {
   static constexpr std::array<std::string_view, 7> Names{"ssShift", "ssAlt",    "ssCtrl",  "ssLeft",
                                                          "ssRight", "ssMiddle", "ssDouble"};
+  static_assert(NamesEveryValue(Names, TShiftStateFlag::ssDouble));
 };
 using TShiftState = TSet<TShiftStateFlag>;
 TShiftState KeysToShiftState(WPARAM keys);  // from the MK_* flags of a mouse message

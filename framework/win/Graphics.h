@@ -89,6 +89,7 @@ enum class TBrushStyle : std::uint8_t { bsSolid, bsClear };
 template <>
 struct TEnumNames<TBrushStyle> {
   static constexpr std::array<std::string_view, 2> Names{"bsSolid", "bsClear"};
+  static_assert(NamesEveryValue(Names, TBrushStyle::bsClear));
 };
 
 class TBrush : public TGraphicsObject {

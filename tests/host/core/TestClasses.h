@@ -11,6 +11,7 @@ enum class TShape : std::uint8_t { shCircle, shSquare, shTriangle };
 template <>
 struct TEnumNames<TShape> {
   static constexpr std::array<std::string_view, 3> Names{"shCircle", "shSquare", "shTriangle"};
+  static_assert(NamesEveryValue(Names, TShape::shTriangle));
 };
 
 class TPen2 : public TPersistent {
