@@ -26,6 +26,20 @@ set(INSTALL_GTEST OFF)
 set(BUILD_GMOCK ON)
 add_subdirectory(${OVANTA_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
+# GoogleTest's header (and windows.h in the Windows flavours) is compiled once into a precompiled header that
+# every test program reuses. The test programs compile with the same flags as this target (the global ones and
+# the warnings); a mismatch is an error (-Winvalid-pch with -Werror), not a silent slow build.
+set(OVANTA_TEST_PCH_SOURCE ${CMAKE_BINARY_DIR}/test_pch/TestPch.cpp)
+file(CONFIGURE OUTPUT ${OVANTA_TEST_PCH_SOURCE} CONTENT "// Carries the precompiled header shared by the test programs.\n")
+add_library(ovanta_test_pch STATIC ${OVANTA_TEST_PCH_SOURCE})
+target_link_libraries(ovanta_test_pch PRIVATE GTest::gtest)
+if(WIN32)
+  target_precompile_headers(ovanta_test_pch PRIVATE <windows.h> <gtest/gtest.h>)
+else()
+  target_precompile_headers(ovanta_test_pch PRIVATE <gtest/gtest.h>)
+endif()
+ovanta_warnings(ovanta_test_pch)
+
 # A guard against hangs, not a speed limit.
 set(OVANTA_TEST_TIMEOUT 180)
 
@@ -65,6 +79,7 @@ function(_ovanta_test_executable name)
   endif()
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gtest_main)
+  target_precompile_headers(${name} REUSE_FROM ovanta_test_pch)
   ovanta_warnings(${name})
 endfunction()
 
