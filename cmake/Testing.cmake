@@ -5,7 +5,9 @@
 #   ovanta_add_win_test(NAME <name> SOURCES ... [LIBS ...] [ENV VAR=VAL ...] [LOCALES <ll_CC> ...] [GUI])
 #       built in win64 and win32; run under wine64 in win64 only (label "wine", plus "gui" with GUI: needs
 #       DISPLAY). win32 only builds it, so that the shipping toolchain compiles every test too. With LOCALES the
-#       program runs once per locale, as ctest entries <name>_<ll_CC> with LC_ALL=<ll_CC>.UTF-8.
+#       program runs once per locale, as ctest entries <name>_<ll_CC> with LC_ALL=<ll_CC>.UTF-8. Every such
+#       program links the Windows test support (tests/win/support). The wine runner learns the entry's name
+#       (OVANTA_TEST_NAME), so that it may start a program again that Wine failed to start (see the runner).
 #   ovanta_add_wine_command_test(NAME <name> COMMAND ... [ENV VAR=VAL ...])
 #       win64 only: a script-driven end-to-end test. Its environment names the wine runner
 #       (OVANTA_WINE_RUNNER, which runs a Windows program: "$OVANTA_WINE_RUNNER" prog.exe args...) and the wine
@@ -66,6 +68,7 @@ if(OVANTA_FLAVOUR STREQUAL "win64")
   set(OVANTA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   set(OVANTA_WINE_ENV ${CMAKE_BINARY_DIR}/harness/wine-env.sh)
   set(OVANTA_WINE_RUNNER ${CMAKE_BINARY_DIR}/harness/run-under-wine.sh)
+  set(OVANTA_WINE_RETRY_LOG ${CMAKE_BINARY_DIR}/wine-retries.log)
   configure_file(${CMAKE_SOURCE_DIR}/tests/harness/wine-env.sh.in ${OVANTA_WINE_ENV} @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/tests/harness/run-under-wine.sh.in ${OVANTA_WINE_RUNNER} @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
@@ -108,7 +111,7 @@ function(ovanta_add_win_test)
   if(NOT WIN32)
     return()
   endif()
-  _ovanta_test_executable(${arg_NAME} SOURCES ${arg_SOURCES} LIBS ${arg_LIBS})
+  _ovanta_test_executable(${arg_NAME} SOURCES ${arg_SOURCES} LIBS ${arg_LIBS} ovanta_win_test_support)
   if(NOT OVANTA_FLAVOUR STREQUAL "win64")
     return()
   endif()
@@ -125,7 +128,7 @@ endfunction()
 function(_ovanta_wine_test name target gui)
   add_test(NAME ${name} COMMAND ${OVANTA_WINE_RUNNER} $<TARGET_FILE:${target}>)
   set(labels wine)
-  set(environment ${ARGN})
+  set(environment OVANTA_TEST_NAME=${name} ${ARGN})
   if(gui)
     list(APPEND labels gui)
     list(PREPEND environment OVANTA_NEEDS_DISPLAY=1)

@@ -35,7 +35,7 @@ ovanta_build win64
 build="$(ovanta_build_dir win64)"
 program="$build/app/Ovanta.exe"
 installer="$build/demo/installer/quillon_demo_installer.exe"
-probe="$build/tests/win/dialog_gui/winprobe.exe"
+probe="$build/tests/win/support/winprobe.exe"
 for file in "$program" "$installer" "$probe"; do
   if [[ ! -f $file ]]; then
     echo "error: $file was not built" >&2

@@ -78,14 +78,6 @@ void TTestBox::MouseLeave() {
   Log.push_back("leave");
 }
 
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 COLORREF PaintedPixel(TWinControl& control, int x, int y) {
   control.Repaint();
   HDC dc = GetDC(control.Handle());

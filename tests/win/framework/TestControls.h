@@ -9,6 +9,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "MessagePump.h"
 
 // A windowed container that paints nothing but its background (Color).
 class TTestPanel : public TCustomControl {
@@ -44,9 +45,6 @@ class TTestBox : public TGraphicControl {
   void MouseEnter() override;
   void MouseLeave() override;
 };
-
-// Dispatches every waiting message of this thread.
-void PumpMessages();
 
 // The colour the window shows at a client point, read from the window's device context after painting.
 COLORREF PaintedPixel(TWinControl& control, int x, int y);

@@ -1,10 +1,11 @@
 #pragma once
 // Stored-description values built the way the properties themselves store them, so that a value read back
-// through ReadPropertyValue compares equal to what was stored.
+// through ReadPropertyValue compares equal to what was stored, and the checks that properties hold them.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "Reader.h"
 #include "StreamConvert.h"
@@ -42,4 +43,21 @@ inline testing::AssertionResult HoldsValue(TPersistent& instance, const TPropert
            << static_cast<int>(value->Type) << ", integer " << value->Integer << ", single " << value->Single
            << ", bytes '" << value->Bytes << "')";
   return testing::AssertionSuccess();
+}
+
+// Every listed property of `instance` holds its stored value.
+inline void ExpectHoldsAll(TPersistent& instance, const std::vector<TPropertyCase>& cases) {
+  for (const TPropertyCase& c : cases)
+    EXPECT_TRUE(HoldsValue(instance, c));
+}
+
+// The stored description of one component: its values, then its events (handler names as identifiers).
+inline TStreamObject StoredObject(const char* className, const std::string& name,
+                                  const std::vector<TPropertyCase>& values,
+                                  const std::vector<TPropertyCase>& events = {}) {
+  TStreamObject object{className, name, {}, {}};
+  for (const std::vector<TPropertyCase>* list : {&values, &events})
+    for (const TPropertyCase& c : *list)
+      object.Properties.push_back({c.Path, c.Value});
+  return object;
 }

@@ -1,54 +1,6 @@
 #include "TestSupport.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
-
-namespace {
-
-// Far above anything the tests wait for; only a fault gets near it.
-constexpr ULONGLONG kPumpCapMilliseconds = 20000;
-constexpr DWORD kWatchdogMilliseconds = 60000;
-
-int gThreadWakeUps = 0;
-
-void DispatchWaitingMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (!message.hwnd && message.message == WM_NULL) {
-      ++gThreadWakeUps;
-      CheckSynchronize();
-      continue;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-}  // namespace
-
-bool PumpMessagesUntil(const std::function<bool()>& done) {
-  const ULONGLONG deadline = GetTickCount64() + kPumpCapMilliseconds;
-  while (!done()) {
-    if (GetTickCount64() > deadline)
-      return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    DispatchWaitingMessages();
-  }
-  return true;
-}
-
-void PumpMessagesFor(DWORD milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  while (GetTickCount64() < end) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    DispatchWaitingMessages();
-  }
-}
-
-int ThreadWakeUps() {
-  return gThreadWakeUps;
-}
 
 TSyncWindow::TSyncWindow() {
   static const ATOM windowClass = [] {
@@ -82,31 +34,6 @@ LRESULT CALLBACK TSyncWindow::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     return 0;
   }
   return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-TWatchdog::TWatchdog(const char* what)
-    : FWhat(what),
-      FDone(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      FThread(CreateThread(nullptr, 0, &TWatchdog::Watch, this, 0, nullptr)) {
-  if (!FDone || !FThread)
-    throw std::runtime_error("cannot start the watchdog");
-}
-
-TWatchdog::~TWatchdog() {
-  SetEvent(FDone);
-  WaitForSingleObject(FThread, INFINITE);
-  CloseHandle(FThread);
-  CloseHandle(FDone);
-}
-
-DWORD WINAPI TWatchdog::Watch(LPVOID parameter) {
-  auto* self = static_cast<TWatchdog*>(parameter);
-  if (WaitForSingleObject(self->FDone, kWatchdogMilliseconds) == WAIT_TIMEOUT) {
-    std::fprintf(stderr, "Hang: %s\n", self->FWhat);
-    std::fflush(stderr);
-    std::_Exit(3);
-  }
-  return 0;
 }
 
 std::string MessageOf(std::exception_ptr error) {

@@ -1,5 +1,6 @@
 #pragma once
-// Message loops, a synchronize window and a recording exception handler for the threading and timer tests.
+// A synchronize window, a recording exception handler and a thread running a lambda for the threading and
+// timer tests; the message pumps come from the shared test support.
 
 #include <windows.h>
 
@@ -10,16 +11,8 @@
 #include <vector>
 
 #include "ExceptionHandling.h"
+#include "MessagePump.h"
 #include "Thread.h"
-
-// Dispatches messages until `done` holds, at most for a generous while so that a fault cannot hang the test;
-// false when `done` never held. WM_NULL posted to the thread itself runs the handed-over calls, as any
-// message loop of the program does.
-bool PumpMessagesUntil(const std::function<bool()>& done);
-// Dispatches messages for `milliseconds`.
-void PumpMessagesFor(DWORD milliseconds);
-// How often a thread message WM_NULL made the loops above run the handed-over calls.
-int ThreadWakeUps();
 
 // A window whose WM_NULL runs the handed-over calls, registered as the synchronize window while it lives.
 class TSyncWindow {
@@ -34,22 +27,6 @@ class TSyncWindow {
   static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   HWND FWindow = nullptr;
   int FWakeUps = 0;
-};
-
-// Ends the process with a message if the test is still running after a generous while: for waits that would
-// otherwise hang on a deadlock.
-class TWatchdog {
- public:
-  explicit TWatchdog(const char* what);
-  TWatchdog(const TWatchdog&) = delete;
-  TWatchdog& operator=(const TWatchdog&) = delete;
-  ~TWatchdog();
-
- private:
-  static DWORD WINAPI Watch(LPVOID parameter);
-  const char* FWhat;
-  HANDLE FDone;
-  HANDLE FThread;
 };
 
 // The message of an exception ("no exception" for none, "unknown exception" for one of no std::exception

@@ -1,0 +1,43 @@
+#pragma once
+// A borderless white form shown at the screen's top-left corner, for tests that look at what controls paint.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Forms.h"
+#include "MessagePump.h"
+
+// A pixel of the control's whole window (frame included), in 0x00BBGGRR form.
+inline COLORREF WindowPixel(TWinControl& control, int x, int y) {
+  HDC dc = GetWindowDC(control.Handle());
+  const COLORREF pixel = GetPixel(dc, x, y);
+  ReleaseDC(control.Handle(), dc);
+  return pixel;
+}
+
+// A pixel of the control's client area (of its parent's for a graphic control), in 0x00BBGGRR form.
+inline COLORREF ClientPixel(TWinControl& control, POINT p) {
+  HDC dc = GetDC(control.Handle());
+  const COLORREF pixel = GetPixel(dc, p.x, p.y);
+  ReleaseDC(control.Handle(), dc);
+  return pixel;
+}
+
+class ShownFormTest : public testing::Test {
+ protected:
+  explicit ShownFormTest(int width = 480, int height = 440) {
+    FForm->SetBorderStyle(TFormBorderStyle::bsNone);
+    FForm->SetColor(clWhite);
+    FForm->SetBounds(0, 0, width, height);
+  }
+
+  // Shows the form and handles every message waiting, so that painting and frame drawing are done.
+  void Show() {
+    FForm->Show();
+    UpdateWindow(FForm->Handle());
+    PumpMessages();
+  }
+
+  std::unique_ptr<TForm> FForm = std::make_unique<TForm>(nullptr);
+};
