@@ -14,7 +14,7 @@ void TWinControl::PaintMessage(TMessage& message) {
     PaintHandler(dc);
     return;
   }
-  TPaintDC paint(FHandle);
+  TPaintDC paint(FHandle.Get());
   if (!paint.Get())
     return;
   const RECT& area = paint.Area();
@@ -45,8 +45,8 @@ HBRUSH TWinControl::BackgroundBrush() {
   if (GetColor() == clNone)
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
   if (!FBackgroundBrush)
-    FBackgroundBrush = CreateSolidBrush(ColorToRGB(GetColor()));
-  return FBackgroundBrush;
+    FBackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(GetColor())));
+  return FBackgroundBrush.Get();
 }
 
 void TWinControl::PaintHandler(HDC dc) {
