@@ -312,22 +312,16 @@ TColor TCustomExEdit::GetTextColor() const {
   return FUseDisabledColors ? FDisabledFontColor : clGrayText;
 }
 
+// Everything lands in the paint buffer and reaches the window in one copy.
 void TCustomExEdit::Paint() {
   DrawFlatBorder();
-  const RECT client = ClientRect();
-  const int width = client.right - client.left;
-  const int height = client.bottom - client.top;
-  if (width <= 0 || height <= 0)
-    return;
-  TBitmap buffer(Canvas().Handle(), width, height);
-  TCanvas& canvas = buffer.Canvas();
+  TCanvas& canvas = Canvas();
   canvas.Brush().SetStyle(TBrushStyle::bsSolid);
   canvas.Brush().SetColor(GetBackgroundColor());
-  canvas.FillRect(RECT{0, 0, width, height});
+  canvas.FillRect(ClientRect());
   PaintText(canvas);
-  Canvas().CopyRect(client, canvas, RECT{0, 0, width, height});
   if (!Focused() && GetText().empty() && !FCueBanner.empty())
-    PaintCueBanner(Canvas());
+    PaintCueBanner(canvas);
 }
 
 void TCustomExEdit::PaintText(TCanvas& canvas) {

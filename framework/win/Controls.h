@@ -283,6 +283,9 @@ class TWinControl : public TControl {
 
   bool GetDoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
+  // Whether WM_PAINT paints the background and PaintHandler into a memory buffer of the client size and
+  // copies the painted area to the window at once: DoubleBuffered unless the control always does.
+  virtual bool PaintsBuffered() const { return FDoubleBuffered; }
   int GetBorderWidth() const { return FBorderWidth; }
   void SetBorderWidth(int width);
 

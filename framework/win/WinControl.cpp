@@ -247,8 +247,8 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case WM_ERASEBKGND:
       if (!FSubclassed) {
-        // Double-buffered controls paint their background into the buffer.
-        if (!FDoubleBuffered)
+        // Buffered controls paint their background into the buffer.
+        if (!PaintsBuffered())
           EraseBackground(reinterpret_cast<HDC>(message.WParam));
         message.Result = 1;
         return;
