@@ -8,6 +8,7 @@
 
 #include "AnsiText.h"
 #include "FileSystem.h"
+#include "Handles.h"
 #include "UnitOvanta.h"
 #include "WinText.h"
 
@@ -15,23 +16,6 @@ namespace {
 
 // Room for 259 characters and the terminating zero.
 constexpr std::size_t kTempValueBufferLength = 260;
-
-// Ends a search of FindFirstFileW when it goes out of scope.
-class TFileSearch {
- public:
-  TFileSearch(const std::u16string& pattern, WIN32_FIND_DATAW& found)
-      : FHandle(FindFirstFileW(WideText(pattern), &found)) {}
-  TFileSearch(const TFileSearch&) = delete;
-  TFileSearch& operator=(const TFileSearch&) = delete;
-  ~TFileSearch() {
-    if (Found())
-      FindClose(FHandle);
-  }
-  bool Found() const { return FHandle != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE FHandle;
-};
 
 // Calls a Win32 function of the form f(input, buffer, size) that returns the length it wrote, or the size it
 // needs (terminating zero included) when the buffer is too small, or 0 on failure. Gives an empty string on
@@ -92,8 +76,8 @@ std::u16string ExpandToLongPath(const std::u16string& path) {
     const bool moreFollow = delimiter != std::u16string::npos;
     const std::u16string component = rest.substr(0, delimiter);
     WIN32_FIND_DATAW entry;
-    const TFileSearch search(result + component, entry);
-    if (!search.Found()) {
+    const TFindHandle search(FindFirstFileW(WideText(result + component), &entry));
+    if (!search) {
       result += rest;
       break;
     }

@@ -2,35 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The screen's device context, released when the measurement is done.
-class TScreenDC {
- public:
-  TScreenDC() : FDC(GetDC(nullptr)) {}
-  ~TScreenDC() { ReleaseDC(nullptr, FDC); }
-  TScreenDC(const TScreenDC&) = delete;
-  TScreenDC& operator=(const TScreenDC&) = delete;
-  HDC Handle() const { return FDC; }
-
- private:
-  HDC FDC;
-};
-
-UINT AlignmentFlags(TAlignment alignment) {
-  switch (alignment) {
-    case TAlignment::taRightJustify:
-      return DT_RIGHT;
-    case TAlignment::taCenter:
-      return DT_CENTER;
-    case TAlignment::taLeftJustify:
-      break;
-  }
-  return DT_LEFT;
-}
-
-}  // namespace
-
 const TClassInfo& TCustomExLabel::StaticClass() {
   using C = TCustomExLabel;
   static const TClassInfo info =
@@ -99,7 +70,7 @@ void TCustomExLabel::PaintPlainText(const std::u16string& text, UINT flags) {
   TCanvas& canvas = Canvas();
   canvas.Font().Assign(*GetFont());
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
-  flags |= DT_EXPANDTABS | AlignmentFlags(GetAlignment());
+  flags |= DT_EXPANDTABS | AlignmentTextFlags(GetAlignment());
   if (GetWordWrap())
     flags |= DT_WORDBREAK;
 
@@ -133,9 +104,9 @@ void TCustomExLabel::FitBoundsToText(const std::u16string& text, UINT flags) {
 
   RECT extent{0, 0, std::max(GetWidth() - 2 * FBorderWidth, 0), 0};
   {
-    TScreenDC screen;
+    const TWindowDC screen;
     TCanvas canvas;
-    canvas.SetHandle(screen.Handle());
+    canvas.SetHandle(screen.Get());
     canvas.Font().Assign(*GetFont());
     canvas.DrawText(measured, extent, flags);
     canvas.SetHandle(nullptr);

@@ -20,6 +20,6 @@ ovanta_warnings(ovanta_html_core)
 
 if(WIN32)
   add_library(ovanta_html_metrics_win STATIC ${CMAKE_CURRENT_LIST_DIR}/HtmlTextMetricsWin.cpp)
-  target_link_libraries(ovanta_html_metrics_win PUBLIC ovanta_html_core gdi32 user32)
+  target_link_libraries(ovanta_html_metrics_win PUBLIC ovanta_html_core ovanta_framework gdi32 user32)
   ovanta_warnings(ovanta_html_metrics_win)
 endif()

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "Handles.h"
 #include "HtmlTextMetrics.h"
 
 class THtmlTextMetricsWin : public IHtmlTextMetrics {
@@ -21,15 +23,13 @@ class THtmlTextMetricsWin : public IHtmlTextMetrics {
   THtmlFontMetrics FontMetrics(const THtmlFontSpec& font) override;
   // DrawTextW with DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE | DT_BOTTOM on an empty rectangle: right - left.
   int TextExtent(const THtmlFontSpec& font, std::u16string_view text) override;
-  // GetDeviceCaps(LOGPIXELSY) of the screen, asked once; 100 when no screen device context can be had.
+  // The screen's pixels per inch (ScreenPixelsPerInch), asked once: 100 when no screen device context can be
+  // had.
   int ScreenLogPixelsY() override;
 
   // Re-bases the measuring surface on a memory device context compatible with DC; ignored when DC is none.
   void SetDC(HDC DC);
-  HDC Handle() const { return FDC; }
-
-  // The GDI font description for a font of the markup, as the labels create their fonts.
-  static LOGFONTW FontDescription(const THtmlFontSpec& font);
+  HDC Handle() const { return FSurface->DC.Get(); }
 
  private:
   struct TFontEntry {
@@ -37,18 +37,24 @@ class THtmlTextMetricsWin : public IHtmlTextMetrics {
     int Height;
     TFontStyles Style;
     TFontCharset Charset;
-    HFONT Font;
+    TFontHandle Font;
     TEXTMETRICW Metrics;
+  };
+  // The memory device context measured on, with a one-pixel bitmap and the font measured last selected; both
+  // are deselected before the context is released.
+  struct TSurface {
+    explicit TSurface(HDC Compatible);
+    TMemoryDC DC;
+    TBitmapHandle Bitmap;
+    TSelectedObject BitmapSelection;
+    std::optional<TSelectedObject> FontSelection;
   };
 
   const TFontEntry& Select(const THtmlFontSpec& font);
-  void CreateSurface(HDC Compatible);
-  void ReleaseSurface();
+  void SelectFont(const TFontEntry& entry);
 
-  HDC FDC = nullptr;
-  HBITMAP FBitmap = nullptr;
-  HGDIOBJ FSaveObj = nullptr;
-  HGDIOBJ FSavedFont = nullptr;
+  // Declared before the surface, so that the fonts are deselected before they are released.
   std::vector<TFontEntry> FFonts;
+  std::optional<TSurface> FSurface;
   std::size_t FSelected = 0;  // index into FFonts of the selected font; FFonts.size() while none is
 };

@@ -113,7 +113,6 @@ TBusyMarquee::TBusyMarquee(TComponent* owner) : TCustomControl(owner) {
   FFill = std::make_unique<TGDIPFill>();
   FFill->OnChange = [this](TObject*) { Changed(); };
   FBullets = std::make_unique<TBusyMarqueeBullets>(*this);
-  SetDoubleBuffered(true);
   SetBounds(GetLeft(), GetTop(), 400, 20);
   FAnimationTimer = std::make_unique<TTimer>(nullptr);
   FAnimationTimer->SetInterval(10);
@@ -194,17 +193,13 @@ void TBusyMarquee::AnimationTimerTick(TObject*) {
 // ellipses in their colour.
 void TBusyMarquee::Paint() {
   TCanvas& canvas = Canvas();
-  const RECT client = ClientRect();
   const TColor background = FFill->GetColor();
-  if (FTransparent || background == clNone) {
-    DrawBullets(canvas);
-    return;
+  if (!FTransparent && background != clNone) {
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(background);
+    canvas.FillRect(ClientRect());
   }
-  TBitmap buffer(canvas.Handle(), client.right - client.left, client.bottom - client.top);
-  buffer.Canvas().Brush().SetColor(background);
-  buffer.Canvas().FillRect(RECT{0, 0, buffer.Width(), buffer.Height()});
-  DrawBullets(buffer.Canvas());
-  canvas.CopyRect(client, buffer.Canvas(), RECT{0, 0, buffer.Width(), buffer.Height()});
+  DrawBullets(canvas);
 }
 
 void TBusyMarquee::DrawBullets(TCanvas& canvas) const {

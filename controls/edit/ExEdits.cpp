@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "Handles.h"
+
 namespace {
 
 const wchar_t* Wide(const std::u16string& text) {
@@ -24,57 +26,11 @@ std::u16string Truncated(const std::u16string& text, std::size_t length) {
   return result;
 }
 
-// A device context of a window with a font selected, released with the object.
-class TWindowFontDC {
- public:
-  TWindowFontDC(HWND window, HFONT font) : FWindow(window), FDC(GetDC(window)) {
-    if (FDC)
-      FOldFont = SelectObject(FDC, font);
-  }
-  ~TWindowFontDC() {
-    if (!FDC)
-      return;
-    SelectObject(FDC, FOldFont);
-    ReleaseDC(FWindow, FDC);
-  }
-  TWindowFontDC(const TWindowFontDC&) = delete;
-  TWindowFontDC& operator=(const TWindowFontDC&) = delete;
-  HDC Handle() const { return FDC; }
-
- private:
-  HWND FWindow;
-  HDC FDC;
-  HGDIOBJ FOldFont = nullptr;
-};
-
-// The device context of a window's whole area, released with the object.
-class TWindowDC {
- public:
-  explicit TWindowDC(HWND window) : FWindow(window), FDC(GetWindowDC(window)) {}
-  ~TWindowDC() {
-    if (FDC)
-      ReleaseDC(FWindow, FDC);
-  }
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
-  HDC Handle() const { return FDC; }
-
- private:
-  HWND FWindow;
-  HDC FDC;
-};
-
 int TextWidth(HDC dc, const std::u16string& text) {
   SIZE size{};
   if (!text.empty())
     GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
   return size.cx;
-}
-
-void FillWithColor(HDC dc, const RECT& rect, TColor color) {
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
 }
 
 }  // namespace
@@ -356,22 +312,16 @@ TColor TCustomExEdit::GetTextColor() const {
   return FUseDisabledColors ? FDisabledFontColor : clGrayText;
 }
 
+// Everything lands in the paint buffer and reaches the window in one copy.
 void TCustomExEdit::Paint() {
   DrawFlatBorder();
-  const RECT client = ClientRect();
-  const int width = client.right - client.left;
-  const int height = client.bottom - client.top;
-  if (width <= 0 || height <= 0)
-    return;
-  TBitmap buffer(Canvas().Handle(), width, height);
-  TCanvas& canvas = buffer.Canvas();
+  TCanvas& canvas = Canvas();
   canvas.Brush().SetStyle(TBrushStyle::bsSolid);
   canvas.Brush().SetColor(GetBackgroundColor());
-  canvas.FillRect(RECT{0, 0, width, height});
+  canvas.FillRect(ClientRect());
   PaintText(canvas);
-  Canvas().CopyRect(client, canvas, RECT{0, 0, width, height});
   if (!Focused() && GetText().empty() && !FCueBanner.empty())
-    PaintCueBanner(Canvas());
+    PaintCueBanner(canvas);
 }
 
 void TCustomExEdit::PaintText(TCanvas& canvas) {
@@ -407,9 +357,10 @@ void TCustomExEdit::PaintCueBanner(TCanvas& canvas) {
 
 void TCustomExEdit::CreateEditCaret() {
   const HWND window = Handle();
-  TWindowFontDC dc(window, GetFont()->Handle());
+  const TWindowDC dc(window);
+  const TSelectedObject font(dc.Get(), GetFont()->Handle());
   TEXTMETRICW metrics{};
-  if (!dc.Handle() || !GetTextMetricsW(dc.Handle(), &metrics))
+  if (!dc || !GetTextMetricsW(dc.Get(), &metrics))
     return;
   int width = GetSystemMetrics(SM_CXBORDER);
   if (GetFont()->GetStyle().Contains(TFontStyle::fsBold))
@@ -431,11 +382,12 @@ void TCustomExEdit::DestroyEditCaret() {
 void TCustomExEdit::PlaceCaret() {
   if (!FCaretCreated || !HandleAllocated())
     return;
-  TWindowFontDC dc(Handle(), GetFont()->Handle());
+  const TWindowDC dc(Handle());
+  const TSelectedObject font(dc.Get(), GetFont()->Handle());
   TEXTMETRICW metrics{};
-  if (!dc.Handle() || !GetTextMetricsW(dc.Handle(), &metrics))
+  if (!dc || !GetTextMetricsW(dc.Get(), &metrics))
     return;
-  const int textWidth = TextWidth(dc.Handle(), DisplayText());
+  const int textWidth = TextWidth(dc.Get(), DisplayText());
   int x = TextLeft(textWidth) + textWidth;
   // A caret beyond the text rectangle is kept out of sight.
   if (x > TextClipRect().right)
@@ -547,14 +499,14 @@ void TCustomExEdit::DrawFlatBorder() {
     return;
   OffsetRect(&client, clientOrigin.x - windowRect.left, clientOrigin.y - windowRect.top);
   const RECT frame{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
-  TWindowDC dc(window);
-  if (!dc.Handle())
+  const TWholeWindowDC dc(window);
+  if (!dc)
     return;
-  ExcludeClipRect(dc.Handle(), client.left, client.top, client.right, client.bottom);
+  ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
   // The background first, so that pixels no ring covers show the control's colour.
-  FillWithColor(dc.Handle(), frame, GetBackgroundColor());
+  FillSolidRect(dc.Get(), frame, GetBackgroundColor());
   const bool active = Focused() || FMouseOver;
-  DrawFlatFrame(dc.Handle(), frame, active ? FActiveBorderType : FInactiveBorderType, FBorderSides,
+  DrawFlatFrame(dc.Get(), frame, active ? FActiveBorderType : FInactiveBorderType, FBorderSides,
                 FBorderColors);
 }
 

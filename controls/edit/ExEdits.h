@@ -32,6 +32,8 @@ class TCustomExEdit : public TExXPThemedControl {
 
  public:
   explicit TCustomExEdit(TComponent* owner);
+  // The text and the cue text are drawn over the background: buffered, the box never flickers.
+  bool PaintsBuffered() const override { return true; }
 
   // The whole text. Set by code: CharCase applies, and OnChange is raised only without NotifyUserChangeOnly.
   void SetText(const std::u16string& text);

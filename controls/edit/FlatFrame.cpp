@@ -55,9 +55,7 @@ std::vector<TRing> RingsOf(TExFlatBorderType kind) {
 void FillPixels(HDC dc, const RECT& r, TColor color) {
   if (color == clNone || r.right <= r.left || r.bottom <= r.top)
     return;
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
+  FillSolidRect(dc, r, color);
 }
 
 bool Has(TExBorderSides sides, TExBorderSide side) {

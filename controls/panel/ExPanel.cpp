@@ -176,27 +176,6 @@ void TCustomExPanel::Paint() {
   canvas.FillRect(ClientRect());
 }
 
-void TCustomExPanel::PaintHandler(HDC dc) {
-  // A double-buffered control is already painted into memory by the framework.
-  if (GetDoubleBuffered()) {
-    TCustomControl::PaintHandler(dc);
-    return;
-  }
-  const RECT client = ClientRect();
-  RECT area{};
-  const int clip = GetClipBox(dc, &area);
-  if (clip == NULLREGION || IsRectEmpty(&client))
-    return;
-  if (clip == ERROR)
-    area = client;
-  TBitmap buffer(dc, client.right, client.bottom);
-  HDC memory = buffer.Canvas().Handle();
-  IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
-  TCustomControl::PaintHandler(memory);
-  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
-         SRCCOPY);
-}
-
 const TClassInfo& TExPanel::StaticClass() {
   using C = TExPanel;
   static const TClassInfo info =

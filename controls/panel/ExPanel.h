@@ -100,6 +100,8 @@ class TCustomExPanel : public TCustomControl {
 
  public:
   explicit TCustomExPanel(TComponent* owner);
+  // The panel and its graphic children paint into a memory bitmap of the client size, copied in one go.
+  bool PaintsBuffered() const override { return true; }
 
   const std::u16string& GetCaption() const { return GetText(); }
   void SetCaption(const std::u16string& caption) { SetText(caption); }
@@ -190,8 +192,6 @@ class TCustomExPanel : public TCustomControl {
 
  protected:
   void Paint() override;
-  // The panel and its graphic children paint into a memory bitmap of the client size, copied in one go.
-  void PaintHandler(HDC dc) override;
   // The child area: the client rectangle less BorderWidth, the bevels and the strips of the grab handles.
   void AdjustClientRect(RECT& rect) override;
 

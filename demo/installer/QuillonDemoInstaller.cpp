@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "Handles.h"
+
 namespace {
 
 constexpr wchar_t kRecordVariable[] = L"OVANTA_INSTALLER_RECORD";
@@ -44,15 +46,14 @@ std::string Utf8(const std::wstring& text) {
 }
 
 bool WriteRecord(const std::wstring& fileName, const std::wstring& path) {
-  const HANDLE file =
-      CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
+  const TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file)
     return false;
   const std::string text = Utf8(path);
   DWORD written = 0;
-  const bool complete = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                        written == text.size();
-  return CloseHandle(file) && complete;
+  return WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+         written == text.size();
 }
 
 }  // namespace

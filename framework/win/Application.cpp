@@ -39,10 +39,9 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
 
 TApplication::~TApplication() {
   Destroying();
-  if (FHandle) {
+  if (FHandle)
     SetSynchronizeWindow(nullptr);
-    DestroyWindow(FHandle);
-  }
+  FHandle.Reset();
 }
 
 void TApplication::CreateHandle() {
@@ -57,10 +56,10 @@ void TApplication::CreateHandle() {
     return;
   // A top-level window that is never shown: it carries the title and receives the calls other threads hand
   // over.
-  FHandle = CreateWindowExW(0, kApplicationClass, WideText(FTitle), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+  FHandle.Reset(CreateWindowExW(0, kApplicationClass, WideText(FTitle), WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr));
   if (FHandle)
-    SetSynchronizeWindow(FHandle);
+    SetSynchronizeWindow(FHandle.Get());
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -84,7 +83,7 @@ void TApplication::Initialize() {
 void TApplication::SetTitle(const std::u16string& title) {
   FTitle = title;
   if (FHandle)
-    SetWindowTextW(FHandle, WideText(title));
+    SetWindowTextW(FHandle.Get(), WideText(title));
 }
 
 HWND TApplication::ActiveWindow() const {

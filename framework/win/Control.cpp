@@ -218,8 +218,8 @@ void TControl::SetClientSize(int width, int height) {
 }
 
 POINT TControl::ClientToScreen(POINT p) const {
-  if (const auto* windowed = dynamic_cast<const TWinControl*>(this); windowed && windowed->FHandle) {
-    ::ClientToScreen(windowed->FHandle, &p);
+  if (const auto* windowed = dynamic_cast<const TWinControl*>(this); windowed && windowed->FHandle.Get()) {
+    ::ClientToScreen(windowed->FHandle.Get(), &p);
     return p;
   }
   const POINT inParent{p.x + FLeft, p.y + FTop};
@@ -227,8 +227,8 @@ POINT TControl::ClientToScreen(POINT p) const {
 }
 
 POINT TControl::ScreenToClient(POINT p) const {
-  if (const auto* windowed = dynamic_cast<const TWinControl*>(this); windowed && windowed->FHandle) {
-    ::ScreenToClient(windowed->FHandle, &p);
+  if (const auto* windowed = dynamic_cast<const TWinControl*>(this); windowed && windowed->FHandle.Get()) {
+    ::ScreenToClient(windowed->FHandle.Get(), &p);
     return p;
   }
   const POINT inParent = FParent ? FParent->ScreenToClient(p) : p;
@@ -274,7 +274,7 @@ bool TControl::Showing() const {
   if (FParent)
     return FParent->Showing();
   const auto* windowed = dynamic_cast<const TWinControl*>(this);
-  return windowed && windowed->FHandle && IsWindowVisible(windowed->FHandle);
+  return windowed && windowed->FHandle.Get() && IsWindowVisible(windowed->FHandle.Get());
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -360,16 +360,16 @@ void TControl::SetPopupMenu(TComponent* menu) {
 }
 
 void TControl::Invalidate() {
-  if (!FParent || !FParent->FHandle)
+  if (!FParent || !FParent->FHandle.Get())
     return;
   const RECT bounds = BoundsRect();
-  InvalidateRect(FParent->FHandle, &bounds, TRUE);
+  InvalidateRect(FParent->FHandle.Get(), &bounds, TRUE);
 }
 
 void TControl::Update() {
   if (auto* windowed = dynamic_cast<TWinControl*>(this)) {
-    if (windowed->FHandle)
-      UpdateWindow(windowed->FHandle);
+    if (windowed->FHandle.Get())
+      UpdateWindow(windowed->FHandle.Get());
   } else if (FParent) {
     FParent->Update();
   }

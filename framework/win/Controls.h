@@ -256,7 +256,7 @@ class TWinControl : public TControl {
   ~TWinControl() override;
 
   HWND Handle();  // created on first use (with the parent's)
-  bool HandleAllocated() const { return FHandle != nullptr; }
+  bool HandleAllocated() const { return static_cast<bool>(FHandle); }
   void HandleNeeded() { Handle(); }
   void RecreateWnd();
   // The control that owns `wnd`, if it is one of the framework's windows.
@@ -285,6 +285,9 @@ class TWinControl : public TControl {
 
   bool GetDoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
+  // Whether WM_PAINT paints the background and PaintHandler into a memory buffer of the client size and
+  // copies the painted area to the window at once: DoubleBuffered unless the control always does.
+  virtual bool PaintsBuffered() const { return FDoubleBuffered; }
   int GetBorderWidth() const { return FBorderWidth; }
   void SetBorderWidth(int width);
 
@@ -352,7 +355,7 @@ class TWinControl : public TControl {
   void DestroyHandle();
   friend class TControl;
 
-  HWND FHandle = nullptr;
+  TWindowHandle FHandle;
   WNDPROC FDefWndProc = nullptr;  // the window class's own procedure, for subclassed system controls
   bool FSubclassed = false;       // a system class (such as "BUTTON") whose procedure was replaced
   std::vector<TControl*> FControls;
@@ -363,7 +366,7 @@ class TWinControl : public TControl {
   bool FAligning = false;
   TControl* FMouseControl = nullptr;    // the graphic child under the mouse
   TControl* FCaptureControl = nullptr;  // the graphic child that got the button press
-  HBRUSH FBackgroundBrush = nullptr;
+  TBrushHandle FBackgroundBrush;
 };
 
 // A windowed control that paints itself through Paint on its own canvas (bound to the paint's device context,

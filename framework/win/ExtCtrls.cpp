@@ -49,11 +49,6 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   UpdateTimer();
 }
 
-TTimer::~TTimer() {
-  if (FWindow)
-    DestroyWindow(FWindow);
-}
-
 void TTimer::SetEnabled(bool value) {
   if (value == FEnabled)
     return;
@@ -81,18 +76,18 @@ void TTimer::Timer() {
 // is enabled with an interval; a tick without a handler does nothing.
 void TTimer::UpdateTimer() {
   if (FWindow)
-    KillTimer(FWindow, kTimerId);
+    KillTimer(FWindow.Get(), kTimerId);
   if (!FEnabled || FInterval == 0 || IsLoading())
     return;
   if (!FWindow) {
     RegisterTimerWindowClass(&TTimer::WindowProc);
-    FWindow = CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    FWindow.Reset(CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr));
     if (!FWindow)
       throw std::runtime_error("Cannot create the timer window");
-    SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(FWindow.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
-  if (!SetTimer(FWindow, kTimerId, FInterval, nullptr))
+  if (!SetTimer(FWindow.Get(), kTimerId, FInterval, nullptr))
     throw std::runtime_error("Not enough timers available");
 }
 

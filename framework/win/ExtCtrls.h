@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "Component.h"
+#include "Handles.h"
 
 class TTimer : public TComponent {
   OVANTA_CLASS(TTimer)
 
  public:
   explicit TTimer(TComponent* owner);
-  ~TTimer() override;
 
   bool GetEnabled() const { return FEnabled; }
   void SetEnabled(bool value);
@@ -26,7 +26,7 @@ class TTimer : public TComponent {
  private:
   void UpdateTimer();
   static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  HWND FWindow = nullptr;  // a message-only window that receives WM_TIMER
+  TWindowHandle FWindow;  // a message-only window that receives WM_TIMER
   bool FEnabled = true;
   unsigned FInterval = 1000;
 };

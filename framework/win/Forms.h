@@ -89,7 +89,7 @@ class TApplication : public TComponent {
   bool GetMainFormOnTaskBar() const { return FMainFormOnTaskBar; }
   void SetMainFormOnTaskBar(bool value) { FMainFormOnTaskBar = value; }
   // The hidden application window: it receives WM_NULL for calls handed over by other threads.
-  HWND Handle() const { return FHandle; }
+  HWND Handle() const { return FHandle.Get(); }
   TForm* MainForm() const { return FMainForm; }
   // The window message boxes of the application are owned by: the active window of this thread, else the main
   // form's window.
@@ -138,7 +138,7 @@ class TApplication : public TComponent {
   void HandleMessage(MSG& msg);
   static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-  HWND FHandle = nullptr;
+  TWindowHandle FHandle;
   std::u16string FTitle;
   bool FMainFormOnTaskBar = false;
   bool FTerminated = false;

@@ -6,13 +6,8 @@
 
 namespace {
 
-int ScreenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  const int ppi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen)
-    ReleaseDC(nullptr, screen);
-  return ppi > 0 ? ppi : 96;
-}
+// Without a screen to ask, text is measured as the HTML renderer documents it.
+constexpr int kPixelsPerInchWithoutScreen = 100;
 
 bool DrawsNothing(const TBrush& brush) {
   return brush.GetStyle() == TBrushStyle::bsClear || brush.GetColor() == clNone;
@@ -26,6 +21,47 @@ COLORREF ColorToRGB(TColor color) {
   if (IsSystemColor(color))
     return GetSysColor(SystemColorIndex(color));
   return static_cast<COLORREF>(color) & 0x00FFFFFF;
+}
+
+void FillSolidRect(HDC dc, const RECT& rect, TColor color) {
+  const TBrushHandle brush(CreateSolidBrush(ColorToRGB(color)));
+  if (brush)
+    FillRect(dc, &rect, brush.Get());
+}
+
+int ScreenPixelsPerInch() {
+  const TWindowDC screen;
+  const int ppi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+  return ppi > 0 ? ppi : kPixelsPerInchWithoutScreen;
+}
+
+LOGFONTW FontDescription(std::u16string_view face, int height, TFontStyles style, TFontCharset charset) {
+  LOGFONTW description{};
+  description.lfHeight = height;
+  description.lfWeight = style.Contains(TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL;
+  description.lfItalic = style.Contains(TFontStyle::fsItalic);
+  description.lfUnderline = style.Contains(TFontStyle::fsUnderline);
+  description.lfStrikeOut = style.Contains(TFontStyle::fsStrikeOut);
+  description.lfCharSet = static_cast<BYTE>(charset);
+  description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  description.lfQuality = DEFAULT_QUALITY;
+  description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
+  std::copy_n(face.begin(), length, description.lfFaceName);
+  return description;
+}
+
+UINT AlignmentTextFlags(TAlignment alignment) {
+  switch (alignment) {
+    case TAlignment::taRightJustify:
+      return DT_RIGHT;
+    case TAlignment::taCenter:
+      return DT_CENTER;
+    case TAlignment::taLeftJustify:
+      break;
+  }
+  return DT_LEFT;
 }
 
 // --- TGraphicsObject ---
@@ -59,10 +95,6 @@ const TClassInfo& TFont::StaticClass() {
 }
 
 TFont::TFont() = default;
-
-TFont::~TFont() {
-  ReleaseHandle();
-}
 
 void TFont::Assign(const TPersistent& source) {
   const auto* font = dynamic_cast<const TFont*>(&source);
@@ -119,32 +151,18 @@ void TFont::SetColor(TColor color) {
 }
 
 HFONT TFont::Handle() const {
-  if (FHandle)
-    return FHandle;
-  LOGFONTW description{};
-  description.lfHeight = FHeight;
-  description.lfWeight = FStyle.Contains(TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL;
-  description.lfItalic = FStyle.Contains(TFontStyle::fsItalic);
-  description.lfUnderline = FStyle.Contains(TFontStyle::fsUnderline);
-  description.lfStrikeOut = FStyle.Contains(TFontStyle::fsStrikeOut);
-  description.lfCharSet = static_cast<BYTE>(FCharset);
-  description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  description.lfQuality = DEFAULT_QUALITY;
-  description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::size_t length = std::min<std::size_t>(FName.size(), LF_FACESIZE - 1);
-  std::copy_n(FName.begin(), length, description.lfFaceName);
-  FHandle = CreateFontIndirectW(&description);
+  if (!FHandle) {
+    const LOGFONTW description = FontDescription(FName, FHeight, FStyle, FCharset);
+    FHandle.Reset(CreateFontIndirectW(&description));
+  }
   // Without a font of its own the canvas draws with the system's (not cached: it must never be deleted).
   if (!FHandle)
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  return FHandle;
+  return FHandle.Get();
 }
 
 void TFont::ReleaseHandle() const {
-  if (FHandle)
-    DeleteObject(FHandle);
-  FHandle = nullptr;
+  FHandle.Reset();
 }
 
 // --- TBrush ---
@@ -155,10 +173,6 @@ const TClassInfo& TBrush::StaticClass() {
                                      .Property<TBrushStyle>("Style", &TBrush::GetStyle, &TBrush::SetStyle)
                                      .Build();
   return info;
-}
-
-TBrush::~TBrush() {
-  ReleaseHandle();
 }
 
 void TBrush::Assign(const TPersistent& source) {
@@ -191,14 +205,12 @@ HBRUSH TBrush::Handle() const {
   if (DrawsNothing(*this))
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
   if (!FHandle)
-    FHandle = CreateSolidBrush(ColorToRGB(FColor));
-  return FHandle ? FHandle : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    FHandle.Reset(CreateSolidBrush(ColorToRGB(FColor)));
+  return FHandle ? FHandle.Get() : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 void TBrush::ReleaseHandle() const {
-  if (FHandle)
-    DeleteObject(FHandle);
-  FHandle = nullptr;
+  FHandle.Reset();
 }
 
 // --- TPen ---
@@ -209,10 +221,6 @@ const TClassInfo& TPen::StaticClass() {
                                      .Property<int>("Width", &TPen::GetWidth, &TPen::SetWidth)
                                      .Build();
   return info;
-}
-
-TPen::~TPen() {
-  ReleaseHandle();
 }
 
 void TPen::Assign(const TPersistent& source) {
@@ -246,14 +254,12 @@ HPEN TPen::Handle() const {
   if (FColor == clNone)
     return static_cast<HPEN>(GetStockObject(NULL_PEN));
   if (!FHandle)
-    FHandle = CreatePen(PS_SOLID, FWidth, ColorToRGB(FColor));
-  return FHandle ? FHandle : static_cast<HPEN>(GetStockObject(BLACK_PEN));
+    FHandle.Reset(CreatePen(PS_SOLID, FWidth, ColorToRGB(FColor)));
+  return FHandle ? FHandle.Get() : static_cast<HPEN>(GetStockObject(BLACK_PEN));
 }
 
 void TPen::ReleaseHandle() const {
-  if (FHandle)
-    DeleteObject(FHandle);
-  FHandle = nullptr;
+  FHandle.Reset();
 }
 
 // --- TCanvas ---
@@ -393,27 +399,25 @@ RECT TCanvas::ClipRect() const {
 
 // --- TBitmap ---
 
-TBitmap::TBitmap(HDC compatibleWith, int width, int height)
-    : FWidth(std::max(width, 1)), FHeight(std::max(height, 1)) {
-  HDC screen = compatibleWith ? nullptr : GetDC(nullptr);
-  HDC reference = compatibleWith ? compatibleWith : screen;
-  FDC = CreateCompatibleDC(reference);
-  FBitmap = FDC ? CreateCompatibleBitmap(reference, FWidth, FHeight) : nullptr;
-  if (screen)
-    ReleaseDC(nullptr, screen);
-  if (!FBitmap) {
-    if (FDC)
-      DeleteDC(FDC);
-    throw EOutOfResources("Out of system resources: cannot create a bitmap of " + std::to_string(FWidth) +
-                          " x " + std::to_string(FHeight));
-  }
-  FOldBitmap = SelectObject(FDC, FBitmap);
-  FCanvas.SetHandle(FDC);
+namespace {
+
+TBitmapHandle CompatibleBitmap(HDC compatibleWith, int width, int height) {
+  if (compatibleWith)
+    return TBitmapHandle(CreateCompatibleBitmap(compatibleWith, width, height));
+  const TWindowDC screen;
+  return TBitmapHandle(screen ? CreateCompatibleBitmap(screen.Get(), width, height) : nullptr);
 }
 
-TBitmap::~TBitmap() {
-  FCanvas.SetHandle(nullptr);
-  SelectObject(FDC, FOldBitmap);
-  DeleteObject(FBitmap);
-  DeleteDC(FDC);
+}  // namespace
+
+TBitmap::TBitmap(HDC compatibleWith, int width, int height)
+    : FWidth(std::max(width, 1)),
+      FHeight(std::max(height, 1)),
+      FDC(CreateCompatibleDC(compatibleWith)),
+      FBitmap(FDC ? CompatibleBitmap(compatibleWith, FWidth, FHeight) : TBitmapHandle()),
+      FSelection(FDC.Get(), FBitmap.Get()) {
+  if (!FBitmap)
+    throw EOutOfResources("Out of system resources: cannot create a bitmap of " + std::to_string(FWidth) +
+                          " x " + std::to_string(FHeight));
+  FCanvas.SetHandle(FDC.Get());
 }

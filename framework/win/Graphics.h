@@ -6,7 +6,9 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
+#include "Handles.h"
 #include "Persistent.h"
 #include "Types.h"
 
@@ -25,6 +27,19 @@ class EOutOfResources : public std::runtime_error {
 
 // The RGB value of a colour: system colours are resolved now; clNone and clDefault give black.
 COLORREF ColorToRGB(TColor color);
+
+// Fills `rect` with a solid brush of `color`, made for this one fill.
+void FillSolidRect(HDC dc, const RECT& rect, TColor color);
+
+// The screen's pixels per inch (LOGPIXELSY); 100 when no screen device context can be had.
+int ScreenPixelsPerInch();
+
+// The GDI description of a font of this face, height (as LOGFONT's lfHeight), style and character set, with
+// default precision, quality and pitch.
+LOGFONTW FontDescription(std::u16string_view face, int height, TFontStyles style, TFontCharset charset);
+
+// The DrawText flag that places text as `alignment` says.
+UINT AlignmentTextFlags(TAlignment alignment);
 
 // Something whose settings changed: fonts, brushes and pens tell their users through OnChange.
 class TGraphicsObject : public TPersistent {
@@ -54,7 +69,6 @@ class TFont : public TGraphicsObject {
 
  public:
   TFont();
-  ~TFont() override;
   void Assign(const TPersistent& source) override;
 
   const std::u16string& GetName() const { return FName; }
@@ -82,7 +96,7 @@ class TFont : public TGraphicsObject {
   TFontStyles FStyle;
   TFontCharset FCharset = DefaultCharset;
   TColor FColor = clWindowText;
-  mutable HFONT FHandle = nullptr;
+  mutable TFontHandle FHandle;
 };
 
 enum class TBrushStyle : std::uint8_t { bsSolid, bsClear };
@@ -97,7 +111,6 @@ class TBrush : public TGraphicsObject {
 
  public:
   TBrush() = default;
-  ~TBrush() override;
   void Assign(const TPersistent& source) override;
   TColor GetColor() const { return FColor; }
   void SetColor(TColor color);
@@ -110,7 +123,7 @@ class TBrush : public TGraphicsObject {
   void ReleaseHandle() const override;
   TColor FColor = clWhite;
   TBrushStyle FStyle = TBrushStyle::bsSolid;
-  mutable HBRUSH FHandle = nullptr;
+  mutable TBrushHandle FHandle;
 };
 
 class TPen : public TGraphicsObject {
@@ -118,7 +131,6 @@ class TPen : public TGraphicsObject {
 
  public:
   TPen() = default;
-  ~TPen() override;
   void Assign(const TPersistent& source) override;
   TColor GetColor() const { return FColor; }
   void SetColor(TColor color);
@@ -130,7 +142,7 @@ class TPen : public TGraphicsObject {
   void ReleaseHandle() const override;
   TColor FColor = clBlack;
   int FWidth = 1;
-  mutable HPEN FHandle = nullptr;
+  mutable TPenHandle FHandle;
 };
 
 // Drawing on a device context with the canvas's font, brush and pen. The canvas does not own the context;
@@ -182,21 +194,22 @@ class TCanvas : public TObject {
   TSelection FFontSlot, FBrushSlot, FPenSlot;
 };
 
-// A device-dependent memory bitmap with its own canvas (for double-buffered painting).
+// A device-dependent memory bitmap selected into a memory device context of its own, with a canvas on it.
 class TBitmap : public TObject {
  public:
-  // `compatibleWith` nullptr: compatible with the screen. Raises EOutOfResources when GDI refuses.
+  // `compatibleWith` nullptr: compatible with the screen. Raises EOutOfResources when GDI refuses; then
+  // nothing is left behind.
   TBitmap(HDC compatibleWith, int width, int height);
-  ~TBitmap() override;
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   TCanvas& Canvas() { return FCanvas; }
-  HBITMAP Handle() const { return FBitmap; }
+  HBITMAP Handle() const { return FBitmap.Get(); }
+  HDC DC() const { return FDC.Get(); }
 
  private:
   int FWidth, FHeight;
-  HDC FDC = nullptr;
-  HBITMAP FBitmap = nullptr;
-  HGDIOBJ FOldBitmap = nullptr;
-  TCanvas FCanvas;
+  TMemoryDC FDC;
+  TBitmapHandle FBitmap;
+  TSelectedObject FSelection;
+  TCanvas FCanvas;  // last: it lets go of the context before the bitmap is deselected and both are released
 };

@@ -91,16 +91,25 @@ using TRegistryKey = TUniqueHandle<TNullHandleTraits<HKEY, RegCloseKey>>;
 // A window the owner created itself and destroys with itself.
 using TWindowHandle = TUniqueHandle<TNullHandleTraits<HWND, DestroyWindow>>;
 
-// The device context of a window (of the screen without one), from GetDC, released with ReleaseDC.
-class TWindowDC {
+// Destroys the window `owner` holds while it still holds it, for windows that report their own end: their
+// last messages (WM_DESTROY, WM_NCDESTROY) still find their owner, which lets go of the handle in
+// WM_NCDESTROY. False when the window system refused.
+inline bool DestroyHeldWindow(const TWindowHandle& owner) noexcept {
+  return owner && DestroyWindow(owner.Get());
+}
+
+// A device context of a window, released with ReleaseDC: Acquire is GetDC (the client area; the screen's
+// without a window) or GetWindowDC (the whole window, frame included).
+template <auto Acquire>
+class TReleasedWindowDC {
  public:
-  explicit TWindowDC(HWND window = nullptr) noexcept : FWindow(window), FDC(GetDC(window)) {}
-  ~TWindowDC() {
+  explicit TReleasedWindowDC(HWND window = nullptr) noexcept : FWindow(window), FDC(Acquire(window)) {}
+  ~TReleasedWindowDC() {
     if (FDC)
       ReleaseDC(FWindow, FDC);
   }
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
+  TReleasedWindowDC(const TReleasedWindowDC&) = delete;
+  TReleasedWindowDC& operator=(const TReleasedWindowDC&) = delete;
   HDC Get() const noexcept { return FDC; }
   explicit operator bool() const noexcept { return FDC != nullptr; }
 
@@ -108,6 +117,9 @@ class TWindowDC {
   HWND FWindow;
   HDC FDC;
 };
+
+using TWindowDC = TReleasedWindowDC<GetDC>;
+using TWholeWindowDC = TReleasedWindowDC<GetWindowDC>;
 
 // The device context of a WM_PAINT, from BeginPaint, ended with EndPaint.
 class TPaintDC {

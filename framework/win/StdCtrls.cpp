@@ -1,33 +1,5 @@
 #include "StdCtrls.h"
 
-namespace {
-
-UINT AlignmentFlags(TAlignment alignment) {
-  switch (alignment) {
-    case TAlignment::taRightJustify:
-      return DT_RIGHT;
-    case TAlignment::taCenter:
-      return DT_CENTER;
-    default:
-      return DT_LEFT;
-  }
-}
-
-// A screen device context for measuring outside a paint.
-class TScreenDC {
- public:
-  TScreenDC() : FDC(GetDC(nullptr)) {}
-  ~TScreenDC() { ReleaseDC(nullptr, FDC); }
-  TScreenDC(const TScreenDC&) = delete;
-  TScreenDC& operator=(const TScreenDC&) = delete;
-  HDC DC() const { return FDC; }
-
- private:
-  HDC FDC;
-};
-
-}  // namespace
-
 // --- TCustomLabel ---
 
 const TClassInfo& TCustomLabel::StaticClass() {
@@ -125,7 +97,7 @@ void TCustomLabel::Paint() {
     Canvas().Brush().SetColor(GetColor());
     Canvas().FillRect(client);
   }
-  const UINT flags = DT_EXPANDTABS | AlignmentFlags(FAlignment) | (FWordWrap ? DT_WORDBREAK : 0);
+  const UINT flags = DT_EXPANDTABS | AlignmentTextFlags(FAlignment) | (FWordWrap ? DT_WORDBREAK : 0);
   RECT textRect = client;
   if (FLayout != TTextLayout::tlTop) {
     RECT measured = client;
@@ -143,8 +115,8 @@ void TCustomLabel::AdjustBounds() {
     return;
   RECT rect = ClientRect();
   {
-    TScreenDC screen;
-    Canvas().SetHandle(screen.DC());
+    const TWindowDC screen;
+    Canvas().SetHandle(screen.Get());
     try {
       DoDrawText(rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0));
     } catch (...) {

@@ -55,15 +55,13 @@ TWinControl::~TWinControl() {
     RemoveControl(child);
   SetParent(nullptr);
   DestroyHandle();
-  if (FBackgroundBrush)
-    DeleteObject(FBackgroundBrush);
 }
 
 // --- Window handle ---
 
 HWND TWinControl::Handle() {
   CreateHandle();
-  return FHandle;
+  return FHandle.Get();
 }
 
 TWinControl* TWinControl::FromHandle(HWND wnd) {
@@ -103,7 +101,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.Y = GetTop();
   params.Width = GetWidth();
   params.Height = GetHeight();
-  params.WndParent = FParent ? FParent->FHandle : nullptr;
+  params.WndParent = FParent ? FParent->FHandle.Get() : nullptr;
 }
 
 void TWinControl::CreateWnd() {
@@ -121,13 +119,14 @@ void TWinControl::CreateWnd() {
                       params.WndParent, nullptr, GetModuleHandleW(nullptr), ownClass ? this : nullptr);
   if (!wnd) {
     const DWORD error = GetLastError();
-    FHandle = nullptr;
+    // A window that got as far as WM_NCCREATE was destroyed again and let go in WM_NCDESTROY.
+    FHandle.Release();
     throw EOutOfResources("Error creating window for '" + GetName() + "' (system error " +
                           std::to_string(error) + ")");
   }
   if (!ownClass) {
     // A system control: its procedure stays the default handler of every message the control passes on.
-    FHandle = wnd;
+    FHandle.Reset(wnd);
     SetPropW(wnd, kControlProperty, this);
     FSubclassed = true;
     FDefWndProc = reinterpret_cast<WNDPROC>(
@@ -146,12 +145,13 @@ void TWinControl::PlaceInZOrder() {
   HWND above = HWND_TOP;
   for (auto it = self == siblings.end() ? self : self + 1; it != siblings.end(); ++it) {
     auto* sibling = dynamic_cast<TWinControl*>(*it);
-    if (sibling && sibling->FHandle) {
-      above = sibling->FHandle;
+    if (sibling && sibling->FHandle.Get()) {
+      above = sibling->FHandle.Get();
       break;
     }
   }
-  SetWindowPos(FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  SetWindowPos(FHandle.Get(), above, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void TWinControl::DestroyHandle() {
@@ -160,21 +160,22 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::DestroyWnd() {
-  HWND wnd = FHandle;
+  HWND wnd = FHandle.Get();
   if (!wnd)
     return;
   if (GetCapture() == wnd)
     ReleaseCapture();
-  DestroyWindow(wnd);
+  DestroyHeldWindow(FHandle);
   // The window tells its end in WM_NCDESTROY; a window that could not be destroyed is let go all the same.
-  if (FHandle == wnd)
+  if (FHandle.Get() == wnd)
     HandleDestroyed();
 }
 
 void TWinControl::HandleDestroyed() {
   if (FHandle)
-    RemovePropW(FHandle, kControlProperty);
-  FHandle = nullptr;
+    RemovePropW(FHandle.Get(), kControlProperty);
+  // The window is gone (or given up): nothing is left to destroy.
+  FHandle.Release();
   FDefWndProc = nullptr;
   FSubclassed = false;
   FMouseControl = nullptr;
@@ -190,13 +191,13 @@ void TWinControl::RecreateWnd() {
 }
 
 void TWinControl::SyncBoundsFromWindow() {
-  if (!FHandle || IsIconic(FHandle))
+  if (!FHandle || IsIconic(FHandle.Get()))
     return;
   RECT r{};
-  GetWindowRect(FHandle, &r);
+  GetWindowRect(FHandle.Get(), &r);
   POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
-  if (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD)
-    MapWindowPoints(HWND_DESKTOP, ::GetParent(FHandle), corners, 2);
+  if (GetWindowLongPtrW(FHandle.Get(), GWL_STYLE) & WS_CHILD)
+    MapWindowPoints(HWND_DESKTOP, ::GetParent(FHandle.Get()), corners, 2);
   TControl::SetBounds(corners[0].x, corners[0].y, corners[1].x - corners[0].x, corners[1].y - corners[0].y);
 }
 
@@ -209,7 +210,7 @@ LRESULT CALLBACK TWinControl::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     if (msg == WM_NCCREATE) {
       auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
       if (auto* created = static_cast<TWinControl*>(create->lpCreateParams)) {
-        created->FHandle = wnd;
+        created->FHandle.Reset(wnd);
         created->FDefWndProc = DefWindowProcW;
         SetPropW(wnd, kControlProperty, created);
       }
@@ -227,7 +228,7 @@ LRESULT CALLBACK TWinControl::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
 
 void TWinControl::DefaultHandler(TMessage& message) {
   if (FHandle && FDefWndProc)
-    message.Result = CallWindowProcW(FDefWndProc, FHandle, message.Msg, message.WParam, message.LParam);
+    message.Result = CallWindowProcW(FDefWndProc, FHandle.Get(), message.Msg, message.WParam, message.LParam);
 }
 
 void TWinControl::WndProc(TMessage& message) {
@@ -246,8 +247,8 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case WM_ERASEBKGND:
       if (!FSubclassed) {
-        // Double-buffered controls paint their background into the buffer.
-        if (!FDoubleBuffered)
+        // Buffered controls paint their background into the buffer.
+        if (!PaintsBuffered())
           EraseBackground(reinterpret_cast<HDC>(message.WParam));
         message.Result = 1;
         return;
@@ -257,7 +258,7 @@ void TWinControl::WndProc(TMessage& message) {
       MouseLeftWindow();
       break;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(message.LParam) != FHandle) {
+      if (reinterpret_cast<HWND>(message.LParam) != FHandle.Get()) {
         if (FCaptureControl)
           FCaptureControl->FClicking = false;
         FCaptureControl = nullptr;
@@ -391,7 +392,7 @@ void TWinControl::RemoveControl(TControl* control) {
     FMouseControl = nullptr;
   if (FCaptureControl == control) {
     FCaptureControl = nullptr;
-    if (FHandle && GetCapture() == FHandle)
+    if (FHandle && GetCapture() == FHandle.Get())
       ReleaseCapture();
   }
   std::erase(FControls, control);
@@ -409,7 +410,7 @@ RECT TWinControl::ClientRect() const {
   if (!FHandle)
     return TControl::ClientRect();
   RECT r{};
-  GetClientRect(FHandle, &r);
+  GetClientRect(FHandle.Get(), &r);
   return r;
 }
 
@@ -419,7 +420,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     return;
   }
   GetConstraints()->Apply(width, height);
-  SetWindowPos(FHandle, nullptr, left, top, std::max(width, 0), std::max(height, 0),
+  SetWindowPos(FHandle.Get(), nullptr, left, top, std::max(width, 0), std::max(height, 0),
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   // The window is the truth: it may have refused or limited the change.
   SyncBoundsFromWindow();
@@ -427,38 +428,36 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 
 void TWinControl::Invalidate() {
   if (FHandle)
-    InvalidateRect(FHandle, nullptr, TRUE);
+    InvalidateRect(FHandle.Get(), nullptr, TRUE);
 }
 
 void TWinControl::VisibleChanged() {
   if (FHandle)
-    ShowWindow(FHandle, GetVisible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+    ShowWindow(FHandle.Get(), GetVisible() ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void TWinControl::EnabledChanged() {
   if (FHandle)
-    EnableWindow(FHandle, GetEnabled());
+    EnableWindow(FHandle.Get(), GetEnabled());
   Invalidate();
 }
 
 void TWinControl::TextChanged() {
   if (!FHandle)
     return;
-  SetWindowTextW(FHandle, WideText(GetText()));
+  SetWindowTextW(FHandle.Get(), WideText(GetText()));
   if (!FSubclassed)
     Invalidate();
 }
 
 void TWinControl::FontChanged() {
   if (FHandle && FSubclassed)
-    SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()->Handle()), TRUE);
+    SendMessageW(FHandle.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()->Handle()), TRUE);
   Invalidate();
 }
 
 void TWinControl::ColorChanged() {
-  if (FBackgroundBrush)
-    DeleteObject(FBackgroundBrush);
-  FBackgroundBrush = nullptr;
+  FBackgroundBrush.Reset();
   Invalidate();
 }
 

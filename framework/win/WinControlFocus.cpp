@@ -30,7 +30,7 @@ bool TWinControl::CanFocus() const {
 }
 
 bool TWinControl::Focused() const {
-  return FHandle && GetFocus() == FHandle;
+  return FHandle && GetFocus() == FHandle.Get();
 }
 
 void TWinControl::SetFocus() {
@@ -90,7 +90,7 @@ void TWinControl::FocusMessage(TMessage& message) {
       DoEnter();
   } else {
     HWND next = reinterpret_cast<HWND>(message.WParam);
-    if (next && GetAncestor(next, GA_ROOT) == GetAncestor(FHandle, GA_ROOT))
+    if (next && GetAncestor(next, GA_ROOT) == GetAncestor(FHandle.Get(), GA_ROOT))
       DoExit();
   }
 }

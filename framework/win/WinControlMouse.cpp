@@ -36,7 +36,7 @@ bool TWinControl::DispatchMouse(TMessage& message) {
   const POINT p = PointFromLParam(message.LParam);
   if (message.Msg == WM_MOUSEMOVE) {
     if (!FMouseInControl) {
-      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle.Get(), 0};
       TrackMouseEvent(&track);
       Perform(CM_MOUSEENTER);
     }
@@ -47,12 +47,12 @@ bool TWinControl::DispatchMouse(TMessage& message) {
     return false;
   if (IsButtonDown(message.Msg) && !FCaptureControl) {
     FCaptureControl = target;
-    SetCapture(FHandle);
+    SetCapture(FHandle.Get());
   }
   if (IsButtonUp(message.Msg) && FCaptureControl && (message.WParam & kAnyButton) == 0) {
     // Let go before the child runs its handlers, which may open windows of their own.
     FCaptureControl = nullptr;
-    if (GetCapture() == FHandle)
+    if (GetCapture() == FHandle.Get())
       ReleaseCapture();
   }
   TMessage forwarded{message.Msg, message.WParam, PointToLParam(p.x - target->FLeft, p.y - target->FTop), 0};
@@ -67,8 +67,8 @@ void TWinControl::OwnMouseCapture(const TMessage& message) {
   if (FSubclassed)
     return;
   if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
-    SetCapture(FHandle);
-  } else if (message.Msg == WM_LBUTTONUP && GetCapture() == FHandle) {
+    SetCapture(FHandle.Get());
+  } else if (message.Msg == WM_LBUTTONUP && GetCapture() == FHandle.Get()) {
     const bool clicking = FClicking;
     ReleaseCapture();  // WM_CAPTURECHANGED ends a click that someone else's capture broke off, not this one
     FClicking = clicking;
@@ -93,11 +93,11 @@ void TWinControl::MouseLeftWindow() {
 }
 
 bool TWinControl::SetCursorFromControls(const TMessage& message) {
-  if (reinterpret_cast<HWND>(message.WParam) != FHandle || LOWORD(message.LParam) != HTCLIENT)
+  if (reinterpret_cast<HWND>(message.WParam) != FHandle.Get() || LOWORD(message.LParam) != HTCLIENT)
     return false;
   POINT p{};
   GetCursorPos(&p);
-  ::ScreenToClient(FHandle, &p);
+  ::ScreenToClient(FHandle.Get(), &p);
   // The graphic child under the mouse decides; without one the window's own control does.
   const TControl* control = ControlAtPos(p);
   const TCursor cursor = control ? control->DisplayedCursor() : DisplayedCursor();

@@ -1,37 +1,35 @@
 // Painting of windowed controls: the background in Color, the control's own PaintWindow, then each graphic
-// child in z-order, clipped to its bounds with the origin at its corner. Double-buffered controls paint into
-// a memory bitmap and copy it at once.
+// child in z-order, clipped to its bounds with the origin at its corner. Buffered controls paint into a
+// memory bitmap and copy it at once; this is the one place that buffers.
 
 #include "Controls.h"
 #include "Handles.h"
+#include "PaintBuffer.h"
 
 void TWinControl::PaintMessage(TMessage& message) {
   if (message.WParam) {
     // WM_PRINTCLIENT, or WM_PAINT with a device context to paint on.
     HDC dc = reinterpret_cast<HDC>(message.WParam);
-    if (FDoubleBuffered)
+    if (PaintsBuffered())
       EraseBackground(dc);
     PaintHandler(dc);
     return;
   }
-  TPaintDC paint(FHandle);
+  TPaintDC paint(FHandle.Get());
   if (!paint.Get())
     return;
   const RECT& area = paint.Area();
   if (IsRectEmpty(&area))
     return;
-  if (!FDoubleBuffered) {
+  if (!PaintsBuffered()) {
     PaintHandler(paint.Get());
     return;
   }
   const RECT client = ClientRect();
-  TBitmap buffer(paint.Get(), client.right, client.bottom);
-  HDC memory = buffer.Canvas().Handle();
-  IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
-  EraseBackground(memory);
-  PaintHandler(memory);
-  BitBlt(paint.Get(), area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
-         area.top, SRCCOPY);
+  TPaintBuffer buffer(paint.Get(), SIZE{client.right, client.bottom}, area);
+  EraseBackground(buffer.DC());
+  PaintHandler(buffer.DC());
+  buffer.Commit();
 }
 
 void TWinControl::EraseBackground(HDC dc) {
@@ -45,8 +43,8 @@ HBRUSH TWinControl::BackgroundBrush() {
   if (GetColor() == clNone)
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
   if (!FBackgroundBrush)
-    FBackgroundBrush = CreateSolidBrush(ColorToRGB(GetColor()));
-  return FBackgroundBrush;
+    FBackgroundBrush.Reset(CreateSolidBrush(ColorToRGB(GetColor())));
+  return FBackgroundBrush.Get();
 }
 
 void TWinControl::PaintHandler(HDC dc) {
