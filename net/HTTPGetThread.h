@@ -11,6 +11,8 @@
 #include <string>
 
 #include "HTTPGet.h"
+#include "Handles.h"
+#include "InternetHandle.h"
 #include "Thread.h"
 
 struct THTTPGetSettings {
@@ -51,7 +53,7 @@ class THTTPGetThread : public TThread {
   void CreateTargetFile();
   void StoreChunk(const char* data, DWORD size);
   void DoProgress();
-  void CloseFile();
+  // Closes the request, the connection and the internet handle, in this order.
   void CloseHandles();
 
   const std::string FTAcceptTypes;
@@ -72,8 +74,8 @@ class THTTPGetThread : public TThread {
   DWORD BytesReaded = 0;
   const TOnProgressEvent FTProgress;
 
-  HINTERNET FInternet = nullptr;
-  HINTERNET FConnection = nullptr;
-  HINTERNET FRequest = nullptr;
-  HANDLE FFile = INVALID_HANDLE_VALUE;
+  TInternetHandle FInternet;
+  TInternetHandle FConnection;
+  TInternetHandle FRequest;
+  TFileHandle FFile;
 };

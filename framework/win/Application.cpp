@@ -195,7 +195,7 @@ bool TApplication::IsDialogKey(MSG& msg) {
 
 void TApplication::HandleException(TObject* sender, std::exception_ptr error) {
   try {
-    ExceptionHandler().HandleException(sender, error);
+    ExceptionHandler().HandleException(sender, error, TExceptionDisplay{ActiveWindow(), FTitle});
   } catch (...) {
     // A handler that fails itself has nobody left to tell; the message loop must go on.
   }

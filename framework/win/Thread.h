@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 
+#include "Handles.h"
 #include "Object.h"
 
 class TThread : public TObject {
@@ -34,7 +35,6 @@ class TThread : public TObject {
   void SetFreeOnTerminate(bool value) { FFreeOnTerminate = value; }
   // The exception that escaped Execute, if any.
   std::exception_ptr FatalException() const { return FFatalException; }
-  void SetFatalException(std::exception_ptr error) { FFatalException = error; }
 
   // Raised on the main thread after Execute has ended, before a FreeOnTerminate thread frees itself.
   TNotifyEvent OnTerminate;
@@ -50,7 +50,7 @@ class TThread : public TObject {
 
  private:
   static DWORD WINAPI ThreadProc(LPVOID parameter);
-  HANDLE FHandle = nullptr;
+  TKernelHandle FHandle;
   DWORD FThreadID = 0;
   std::atomic<bool> FTerminated{false};
   std::atomic<bool> FFinished{false};

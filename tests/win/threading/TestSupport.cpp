@@ -93,15 +93,13 @@ TWatchdog::TWatchdog(const char* what)
 }
 
 TWatchdog::~TWatchdog() {
-  SetEvent(FDone);
-  WaitForSingleObject(FThread, INFINITE);
-  CloseHandle(FThread);
-  CloseHandle(FDone);
+  SetEvent(FDone.Get());
+  WaitForSingleObject(FThread.Get(), INFINITE);
 }
 
 DWORD WINAPI TWatchdog::Watch(LPVOID parameter) {
   auto* self = static_cast<TWatchdog*>(parameter);
-  if (WaitForSingleObject(self->FDone, kWatchdogMilliseconds) == WAIT_TIMEOUT) {
+  if (WaitForSingleObject(self->FDone.Get(), kWatchdogMilliseconds) == WAIT_TIMEOUT) {
     std::fprintf(stderr, "Hang: %s\n", self->FWhat);
     std::fflush(stderr);
     std::_Exit(3);
@@ -127,18 +125,19 @@ TRecordingHandler::~TRecordingHandler() {
   SetExceptionHandler(FPrevious);
 }
 
-void TRecordingHandler::HandleException(TObject* sender, std::exception_ptr error) {
+void TRecordingHandler::HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay&) {
   Handled.push_back({sender, MessageOf(error)});
 }
 
-void TRecordingHandler::RunThread(TThread& thread, const std::function<void()>& execute) {
+std::exception_ptr TRecordingHandler::RunThread(const std::function<void()>& execute) {
   try {
     execute();
   } catch (...) {
-    thread.SetFatalException(std::current_exception());
+    return std::current_exception();
   }
+  return nullptr;
 }
 
-void TRecordingHandler::SynchronizeFailed(TThread* thread, std::exception_ptr error) {
+void TRecordingHandler::SynchronizeFailed(TObject* thread, std::exception_ptr error) {
   SyncFailures.push_back({thread, MessageOf(error), GetCurrentThreadId()});
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExceptionHandling.h"
+#include "Handles.h"
 #include "Thread.h"
 
 // Dispatches messages until `done` holds, at most for a generous while so that a fault cannot hang the test;
@@ -48,20 +49,20 @@ class TWatchdog {
  private:
   static DWORD WINAPI Watch(LPVOID parameter);
   const char* FWhat;
-  HANDLE FDone;
-  HANDLE FThread;
+  TKernelHandle FDone;
+  TKernelHandle FThread;
 };
 
 // The message of an exception ("no exception" for none, "unknown exception" for one of no std::exception
 // type).
 std::string MessageOf(std::exception_ptr error);
 
-// Installed while it lives: records what reaches the handler; a thread's escaping exception becomes its
-// FatalException, as with the framework's own handler.
+// Installed while it lives: records what reaches the handler; a thread's escaping exception is returned and
+// so becomes its FatalException, as with the framework's own handler.
 class TRecordingHandler : public IExceptionHandler {
  public:
   struct TSyncFailure {
-    TThread* Thread;
+    TObject* Thread;
     std::string Message;
     DWORD ThreadId;
   };
@@ -73,9 +74,9 @@ class TRecordingHandler : public IExceptionHandler {
   TRecordingHandler();
   ~TRecordingHandler() override;
 
-  void HandleException(TObject* sender, std::exception_ptr error) override;
-  void RunThread(TThread& thread, const std::function<void()>& execute) override;
-  void SynchronizeFailed(TThread* thread, std::exception_ptr error) override;
+  void HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay& display) override;
+  std::exception_ptr RunThread(const std::function<void()>& execute) override;
+  void SynchronizeFailed(TObject* thread, std::exception_ptr error) override;
 
   std::vector<TSyncFailure> SyncFailures;
   std::vector<THandled> Handled;
