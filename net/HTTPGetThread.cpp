@@ -151,6 +151,8 @@ void THTTPGetThread::StoreChunk(const char* data, DWORD size) {
 }
 
 void THTTPGetThread::DoProgress() {
+  if (Terminated())
+    return;
   Raise(FTProgress, this, FTFileSize, static_cast<std::int32_t>(BytesReaded));
 }
 

@@ -52,6 +52,8 @@ class THTTPGetThread : public TThread {
   bool AnswerIsSuccess() const;
   void CreateTargetFile();
   void StoreChunk(const char* data, DWORD size);
+  // Runs the progress handler on the main thread, unless the transfer was asked to stop: the stop request
+  // comes from the main thread too, so a handler of a component destroyed meanwhile is never called.
   void DoProgress();
   // Closes the request, the connection and the internet handle, in this order.
   void CloseHandles();

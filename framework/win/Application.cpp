@@ -154,7 +154,7 @@ bool TApplication::ProcessMessage() {
 
 void TApplication::HandleMessage(MSG& msg) {
   try {
-    if (IsDialogKey(msg))
+    if (HandleSynchronizeWakeUp(msg) || IsDialogKey(msg))
       return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

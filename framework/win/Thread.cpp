@@ -79,6 +79,12 @@ void TThread::Start() {
   if (FStarted)
     return;
   MainThreadId();
+  if (IsMainThread()) {
+    // A thread gets its message queue with its first window-system call; the wake-up for handed-over calls is
+    // posted to the main thread's own queue when there is no synchronize window, and is lost without one.
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+  }
   // Suspended until the handle and id are stored: a FreeOnTerminate thread may end and free itself at once.
   DWORD id = 0;
   TKernelHandle handle(CreateThread(nullptr, 0, &TThread::ThreadProc, this, CREATE_SUSPENDED, &id));
@@ -175,6 +181,13 @@ bool CheckSynchronize() {
 
 void SetSynchronizeWindow(HWND window) {
   gSynchronizeWindow = window;
+}
+
+bool HandleSynchronizeWakeUp(const MSG& message) {
+  if (message.hwnd || message.message != WM_NULL)
+    return false;
+  CheckSynchronize();
+  return true;
 }
 
 bool IsMainThread() {

@@ -1,7 +1,8 @@
 #pragma once
 // Threads with a stop request, an end notification on the main thread, and Synchronize: a call handed to the
 // main thread while the worker waits. Handed-over calls are queued and WM_NULL is posted to the application
-// window; any message loop of the main thread that dispatches it runs the queue (CheckSynchronize).
+// window, or to the main thread itself while there is none; any message loop of the main thread that
+// dispatches the one and passes the other to HandleSynchronizeWakeUp runs the queue (CheckSynchronize).
 
 #include <windows.h>
 
@@ -61,7 +62,12 @@ class TThread : public TObject {
 
 // Runs the calls handed to the main thread; true when it ran any. The application window calls it on WM_NULL.
 bool CheckSynchronize();
-// The window that WM_NULL is posted to when a call is queued (the application window).
+// The window that WM_NULL is posted to when a call is queued (the application window). Without one the
+// wake-up goes to the main thread's own queue.
 void SetSynchronizeWindow(HWND window);
+// True when `message` is the wake-up posted to the main thread itself, having run the handed-over calls: a
+// message loop of the main thread passes each message here before it translates and dispatches it (which
+// would drop a message for no window).
+bool HandleSynchronizeWakeUp(const MSG& message);
 // The main thread, the one that runs handed-over calls (the thread that started the program).
 bool IsMainThread();

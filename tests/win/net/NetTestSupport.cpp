@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "AnsiText.h"
+#include "Thread.h"
 
 std::string Pattern(std::size_t size) {
   std::string bytes(size, '\0');
@@ -37,6 +38,8 @@ bool PumpUntil(const std::function<bool()>& done) {
       return false;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (HandleSynchronizeWakeUp(message))
+        continue;
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }

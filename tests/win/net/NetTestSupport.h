@@ -20,7 +20,8 @@ std::string Pattern(std::size_t size);
 std::string ScratchFile(const std::string& name);
 bool FileExists(const std::string& path);
 std::string FileContents(const std::string& path);
-// Dispatches messages until `done` holds; false when it did not hold after a generous while (a hang guard).
+// Dispatches messages until `done` holds, running the calls handed over by workers as every loop of the main
+// thread does; false when it did not hold after a generous while (a hang guard).
 bool PumpUntil(const std::function<bool()>& done);
 
 // Everything the component reported.

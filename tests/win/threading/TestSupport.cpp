@@ -15,9 +15,8 @@ int gThreadWakeUps = 0;
 void DispatchWaitingMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (!message.hwnd && message.message == WM_NULL) {
+    if (HandleSynchronizeWakeUp(message)) {
       ++gThreadWakeUps;
-      CheckSynchronize();
       continue;
     }
     TranslateMessage(&message);
