@@ -22,19 +22,21 @@ class THTTPGet : public TComponent {
 
  public:
   explicit THTTPGet(TComponent* owner);
-  // Stops a running transfer without waiting for it; its outcome is then reported to nobody.
+  // Stops a running transfer without waiting for it; neither its progress nor its outcome is reported then.
   ~THTTPGet() override;
 
   // Starts a transfer into FileName, unless one is running. With WaitThread it returns when the transfer is
-  // over, having dispatched every message meanwhile; the outcome event is raised from inside.
+  // over, having dispatched every message meanwhile; the outcome event is raised from inside. When no worker
+  // thread can be made, OnError is raised from inside at once.
   void GetFile();
   // Starts a transfer into a string, unless one is running. With WaitThread it dispatches the messages
-  // already waiting; the outcome arrives later through OnDoneString or OnError.
+  // already waiting; the outcome arrives later through OnDoneString or OnError (from inside at once when no
+  // worker thread can be made).
   void GetString();
   // Asks a running transfer to stop; it ends with OnError.
   void Abort();
   // True from the start of a transfer until its outcome handler has returned.
-  bool Busy() const { return FThread != nullptr; }
+  bool Busy() const { return FThread != nullptr || FReportingFailedStart; }
 
   const std::string& GetAcceptTypes() const { return FAcceptTypes; }
   void SetAcceptTypes(const std::string& value) { FAcceptTypes = value; }
@@ -70,12 +72,16 @@ class THTTPGet : public TComponent {
   TNotifyEvent OnError;
 
  private:
-  void StartTransfer(bool toFile);
+  // Starts a worker; false when none could be started (the failure is then reported).
+  bool StartTransfer(bool toFile);
+  void ReportFailedStart();
   // The worker's completion, on the main thread.
   void ThreadDone(THTTPGetThread& thread);
 
-  // The running worker, or none.
+  // The running worker, or none; set only for a worker that runs.
   THTTPGetThread* FThread = nullptr;
+  // True while OnError reports a worker that could not be started.
+  bool FReportingFailedStart = false;
   // Shared with the completion notifications of the workers; cleared when the component goes away, so that
   // a worker still running never reports to it.
   std::shared_ptr<THTTPGet*> FSelf;

@@ -1,21 +1,17 @@
 #include "HTTPGetThread.h"
 
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "AnsiText.h"
 #include "HTTPGetURL.h"
+#include "LastError.h"
 
 namespace {
 
 // Every read asks for this many bytes.
 constexpr DWORD kChunkSize = 1025;
 constexpr std::wstring_view kFormContentType = L"Content-Type: application/x-www-form-urlencoded";
-
-[[noreturn]] void RaiseLastError(const char* what) {
-  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
-}
 
 const char* NullWhenEmpty(const std::string& text) {
   return text.empty() ? nullptr : text.c_str();
@@ -51,7 +47,7 @@ void THTTPGetThread::Execute() {
   } catch (...) {
     FTResult = false;
   }
-  CloseFile();
+  FFile.Reset();
   CloseHandles();
   // A stopped transfer never counts as a success, whenever the stop request came.
   if (Terminated())
@@ -63,21 +59,22 @@ void THTTPGetThread::Transfer() {
   if (Terminated())
     return;
 
-  FInternet = InternetOpenA(NullWhenEmpty(FTAgent), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
-  FConnection = InternetConnectA(FInternet, url.HostName.c_str(),
-                                 url.Secure ? INTERNET_DEFAULT_HTTPS_PORT : INTERNET_DEFAULT_HTTP_PORT,
-                                 FTUserName.c_str(), FTPassword.c_str(), INTERNET_SERVICE_HTTP, 0, 0);
+  FInternet.Reset(InternetOpenA(NullWhenEmpty(FTAgent), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+  FConnection.Reset(InternetConnectA(FInternet.Get(), url.HostName.c_str(),
+                                     url.Secure ? INTERNET_DEFAULT_HTTPS_PORT : INTERNET_DEFAULT_HTTP_PORT,
+                                     FTUserName.c_str(), FTPassword.c_str(), INTERNET_SERVICE_HTTP, 0, 0));
   const char* acceptTypes[] = {FTAcceptTypes.c_str(), nullptr};
   DWORD requestFlags = FTUseCache ? 0 : INTERNET_FLAG_RELOAD;
   if (url.Secure)
     requestFlags |= INTERNET_FLAG_SECURE;
-  FRequest = HttpOpenRequestA(FConnection, FTPostQuery.empty() ? "GET" : "POST", url.ObjectPath.c_str(),
-                              "HTTP/1.0", FTReferer.c_str(), acceptTypes, requestFlags, 0);
+  FRequest.Reset(HttpOpenRequestA(FConnection.Get(), FTPostQuery.empty() ? "GET" : "POST",
+                                  url.ObjectPath.c_str(), "HTTP/1.0", FTReferer.c_str(), acceptTypes,
+                                  requestFlags, 0));
   // A failure of any step so far shows as a request without an answer below.
   if (FTPostQuery.empty()) {
-    HttpSendRequestW(FRequest, nullptr, 0, nullptr, 0);
+    HttpSendRequestW(FRequest.Get(), nullptr, 0, nullptr, 0);
   } else {
-    HttpSendRequestW(FRequest, kFormContentType.data(), static_cast<DWORD>(kFormContentType.size()),
+    HttpSendRequestW(FRequest.Get(), kFormContentType.data(), static_cast<DWORD>(kFormContentType.size()),
                      const_cast<char*>(FTPostQuery.data()), static_cast<DWORD>(FTPostQuery.size()));
   }
   if (Terminated())
@@ -90,8 +87,9 @@ void THTTPGetThread::Transfer() {
   DWORD contentLength = 0;
   DWORD lengthSize = sizeof(contentLength);
   DWORD index = 0;
-  const bool lengthDeclared = HttpQueryInfoW(FRequest, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER,
-                                             &contentLength, &lengthSize, &index) != FALSE;
+  const bool lengthDeclared =
+      HttpQueryInfoW(FRequest.Get(), HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &contentLength,
+                     &lengthSize, &index) != FALSE;
   FTResult = lengthDeclared;
   if (Terminated())
     return;
@@ -110,7 +108,7 @@ void THTTPGetThread::Transfer() {
   for (;;) {
     if (Terminated())
       return;
-    if (!InternetReadFile(FRequest, buffer, kChunkSize, &BytesToRead) || BytesToRead == 0)
+    if (!InternetReadFile(FRequest.Get(), buffer, kChunkSize, &BytesToRead) || BytesToRead == 0)
       break;
     StoreChunk(buffer, BytesToRead);
     BytesReaded += BytesToRead;
@@ -128,7 +126,7 @@ bool THTTPGetThread::AnswerIsSuccess() const {
   DWORD status = 0;
   DWORD statusSize = sizeof(status);
   DWORD index = 0;
-  if (!HttpQueryInfoW(FRequest, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize,
+  if (!HttpQueryInfoW(FRequest.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize,
                       &index))
     return false;
   return status >= 200 && status <= 299;
@@ -136,9 +134,9 @@ bool THTTPGetThread::AnswerIsSuccess() const {
 
 void THTTPGetThread::CreateTargetFile() {
   const std::u16string name = AnsiToUnicode(FTFileName);
-  FFile = CreateFileW(reinterpret_cast<const wchar_t*>(name.c_str()), GENERIC_WRITE, 0, nullptr,
-                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (FFile == INVALID_HANDLE_VALUE)
+  FFile.Reset(CreateFileW(reinterpret_cast<const wchar_t*>(name.c_str()), GENERIC_WRITE, 0, nullptr,
+                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!FFile)
     RaiseLastError("CreateFile");
 }
 
@@ -148,25 +146,18 @@ void THTTPGetThread::StoreChunk(const char* data, DWORD size) {
     return;
   }
   DWORD written = 0;
-  if (!WriteFile(FFile, data, size, &written, nullptr) || written != size)
+  if (!WriteFile(FFile.Get(), data, size, &written, nullptr) || written != size)
     RaiseLastError("WriteFile");
 }
 
 void THTTPGetThread::DoProgress() {
+  if (Terminated())
+    return;
   Raise(FTProgress, this, FTFileSize, static_cast<std::int32_t>(BytesReaded));
 }
 
-void THTTPGetThread::CloseFile() {
-  if (FFile == INVALID_HANDLE_VALUE)
-    return;
-  CloseHandle(FFile);
-  FFile = INVALID_HANDLE_VALUE;
-}
-
 void THTTPGetThread::CloseHandles() {
-  for (HINTERNET* handle : {&FRequest, &FConnection, &FInternet}) {
-    if (*handle)
-      InternetCloseHandle(*handle);
-    *handle = nullptr;
-  }
+  FRequest.Reset();
+  FConnection.Reset();
+  FInternet.Reset();
 }

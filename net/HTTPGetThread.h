@@ -11,6 +11,8 @@
 #include <string>
 
 #include "HTTPGet.h"
+#include "Handles.h"
+#include "InternetHandle.h"
 #include "Thread.h"
 
 struct THTTPGetSettings {
@@ -50,8 +52,10 @@ class THTTPGetThread : public TThread {
   bool AnswerIsSuccess() const;
   void CreateTargetFile();
   void StoreChunk(const char* data, DWORD size);
+  // Runs the progress handler on the main thread, unless the transfer was asked to stop: the stop request
+  // comes from the main thread too, so a handler of a component destroyed meanwhile is never called.
   void DoProgress();
-  void CloseFile();
+  // Closes the request, the connection and the internet handle, in this order.
   void CloseHandles();
 
   const std::string FTAcceptTypes;
@@ -72,8 +76,8 @@ class THTTPGetThread : public TThread {
   DWORD BytesReaded = 0;
   const TOnProgressEvent FTProgress;
 
-  HINTERNET FInternet = nullptr;
-  HINTERNET FConnection = nullptr;
-  HINTERNET FRequest = nullptr;
-  HANDLE FFile = INVALID_HANDLE_VALUE;
+  TInternetHandle FInternet;
+  TInternetHandle FConnection;
+  TInternetHandle FRequest;
+  TFileHandle FFile;
 };

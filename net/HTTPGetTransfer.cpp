@@ -3,19 +3,24 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
+#include <system_error>
 
 #include "HTTPGetThread.h"
 
 namespace {
 
-// Takes and dispatches every message waiting in the thread's queue, without blocking. A quit request is
-// remembered in `quitCode` for the caller to post again.
+// Takes and dispatches every message waiting in the thread's queue, without blocking; the wake-up for calls
+// handed over by workers runs them also when it was posted to the thread for want of a window. A quit
+// request is remembered in `quitCode` for the caller to post again.
 void DispatchWaitingMessages(std::optional<WPARAM>& quitCode) {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT)
       quitCode = message.wParam;
+    if (HandleSynchronizeWakeUp(message))
+      continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -35,10 +40,9 @@ THTTPGet::~THTTPGet() {
 }
 
 void THTTPGet::GetFile() {
-  if (FThread)
+  if (Busy())
     return;
-  StartTransfer(true);
-  if (!FWaitThread)
+  if (!StartTransfer(true) || !FWaitThread)
     return;
   // The component may be destroyed by a handler run from this loop.
   const std::shared_ptr<THTTPGet*> self = FSelf;
@@ -49,10 +53,9 @@ void THTTPGet::GetFile() {
 }
 
 void THTTPGet::GetString() {
-  if (FThread)
+  if (Busy())
     return;
-  StartTransfer(false);
-  if (!FWaitThread)
+  if (!StartTransfer(false) || !FWaitThread)
     return;
   std::optional<WPARAM> quitCode;
   DispatchWaitingMessages(quitCode);
@@ -64,28 +67,58 @@ void THTTPGet::Abort() {
     FThread->Cancel();
 }
 
-void THTTPGet::StartTransfer(bool toFile) {
+bool THTTPGet::StartTransfer(bool toFile) {
   const THTTPGetSettings settings{FAcceptTypes, FAgent,     FURL,     FFileName,   FUserName,
                                   FPassword,    FPostQuery, FReferer, FBinaryData, FUseCache};
-  auto* thread = new THTTPGetThread(settings, OnProgress, toFile);
+  auto thread = std::make_unique<THTTPGetThread>(settings, OnProgress, toFile);
   // Attached before the worker runs, and run on the main thread while the worker waits for it.
   thread->OnTerminate = [self = FSelf](TObject* sender) {
     if (THTTPGet* component = *self)
       component->ThreadDone(static_cast<THTTPGetThread&>(*sender));
   };
-  FThread = thread;
-  thread->Start();
+  try {
+    thread->Start();
+  } catch (const std::system_error&) {
+    // No worker, so no transfer: it failed like any other, and the component stays idle.
+    ReportFailedStart();
+    return false;
+  }
+  // Running, it frees itself after its completion; it cannot complete before this returns to a message loop.
+  FThread = thread.release();
+  return true;
+}
+
+void THTTPGet::ReportFailedStart() {
+  const std::shared_ptr<THTTPGet*> self = FSelf;
+  // Busy while the handler runs, as for every outcome, so that it cannot start a transfer from inside.
+  FReportingFailedStart = true;
+  try {
+    Raise(OnError, this);
+  } catch (...) {
+    if (*self)
+      FReportingFailedStart = false;
+    throw;
+  }
+  if (*self)
+    FReportingFailedStart = false;
 }
 
 void THTTPGet::ThreadDone(THTTPGetThread& thread) {
   const std::shared_ptr<THTTPGet*> self = FSelf;
-  if (!thread.Succeeded())
-    Raise(OnError, this);
-  else if (thread.ToFile())
-    Raise(OnDoneFile, this, thread.FileName(), thread.FileSize());
-  else
-    Raise(OnDoneString, this, thread.StringResult());
-  // Cleared only now, so that a new transfer cannot start from inside the handler.
+  // Cleared only after the handler, so that a new transfer cannot start from inside it; also when the handler
+  // raises, since the worker frees itself all the same.
+  try {
+    if (!thread.Succeeded())
+      Raise(OnError, this);
+    else if (thread.ToFile())
+      Raise(OnDoneFile, this, thread.FileName(), thread.FileSize());
+    else
+      Raise(OnDoneString, this, thread.StringResult());
+  } catch (...) {
+    if (*self)
+      FThread = nullptr;
+    throw;
+  }
   if (*self)
     FThread = nullptr;
 }

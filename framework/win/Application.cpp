@@ -153,7 +153,7 @@ bool TApplication::ProcessMessage() {
 
 void TApplication::HandleMessage(MSG& msg) {
   try {
-    if (IsDialogKey(msg))
+    if (HandleSynchronizeWakeUp(msg) || IsDialogKey(msg))
       return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -194,7 +194,7 @@ bool TApplication::IsDialogKey(MSG& msg) {
 
 void TApplication::HandleException(TObject* sender, std::exception_ptr error) {
   try {
-    ExceptionHandler().HandleException(sender, error);
+    ExceptionHandler().HandleException(sender, error, TExceptionDisplay{ActiveWindow(), FTitle});
   } catch (...) {
     // A handler that fails itself has nobody left to tell; the message loop must go on.
   }

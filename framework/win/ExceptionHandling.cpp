@@ -1,12 +1,8 @@
 #include "ExceptionHandling.h"
 
 #include <atomic>
-#include <stdexcept>
 
 #include "AnsiText.h"
-#include "Forms.h"
-#include "Registry.h"
-#include "Thread.h"
 #include "WinText.h"
 #include "stream/StrictUtf8.h"
 
@@ -15,21 +11,21 @@ namespace {
 // The framework's own handler: a message box, and the program goes on.
 class TDefaultExceptionHandler final : public IExceptionHandler {
  public:
-  void HandleException(TObject*, std::exception_ptr error) override {
-    TApplication* application = Application();
-    MessageBoxW(application->ActiveWindow(), WideText(ExceptionMessage(error)),
-                WideText(application->GetTitle()), MB_OK | MB_ICONERROR);
+  void HandleException(TObject*, std::exception_ptr error, const TExceptionDisplay& display) override {
+    MessageBoxW(display.Owner, WideText(ExceptionMessage(error)), WideText(display.Title),
+                MB_OK | MB_ICONERROR);
   }
 
-  void RunThread(TThread& thread, const std::function<void()>& execute) override {
+  std::exception_ptr RunThread(const std::function<void()>& execute) override {
     try {
       execute();
     } catch (...) {
-      thread.SetFatalException(std::current_exception());
+      return std::current_exception();
     }
+    return nullptr;
   }
 
-  void SynchronizeFailed(TThread*, std::exception_ptr) override {}
+  void SynchronizeFailed(TObject*, std::exception_ptr) override {}
 };
 
 // Never destroyed: forms freed while the program shuts down may still report exceptions.
@@ -55,6 +51,9 @@ std::u16string MessageText(const char* what) {
 
 }  // namespace
 
+EUnicodeException::EUnicodeException(const std::u16string& message)
+    : std::runtime_error(UnicodeToUtf8(message)), FMessage(message) {}
+
 IExceptionHandler& ExceptionHandler() {
   IExceptionHandler* installed = InstalledHandler().load();
   return installed ? *installed : DefaultHandler();
@@ -70,7 +69,7 @@ std::u16string ExceptionMessage(std::exception_ptr error) {
     return u"Unknown exception";
   try {
     std::rethrow_exception(error);
-  } catch (const ERegistryException& e) {
+  } catch (const EUnicodeException& e) {
     return e.Message();
   } catch (const std::exception& e) {
     return MessageText(e.what());

@@ -3,17 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "AnsiText.h"
 #include "WinText.h"
-
-ERegistryException::ERegistryException(const std::u16string& message)
-    : std::runtime_error(UnicodeToUtf8(message)), FMessage(message) {}
 
 TRegistry::TRegistry(REGSAM access) : FAccess(access) {}
 
-TRegistry::~TRegistry() {
-  CloseKey();
-}
+TRegistry::~TRegistry() = default;
 
 void TRegistry::SetRootKey(HKEY root) {
   if (root == FRootKey)
@@ -25,7 +19,7 @@ void TRegistry::SetRootKey(HKEY root) {
 bool TRegistry::OpenKey(const std::u16string& key, bool canCreate) {
   const bool absolute = !key.empty() && key.front() == u'\\';
   const std::u16string path = absolute ? key.substr(1) : key;
-  const HKEY parent = absolute || !FCurrentKey ? FRootKey : FCurrentKey;
+  const HKEY parent = absolute || !FCurrentKey ? FRootKey : FCurrentKey.Get();
   HKEY opened = nullptr;
   const LSTATUS status = canCreate
                              ? RegCreateKeyExW(parent, WideText(path), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -33,21 +27,17 @@ bool TRegistry::OpenKey(const std::u16string& key, bool canCreate) {
                              : RegOpenKeyExW(parent, WideText(path), 0, FAccess, &opened);
   if (status != ERROR_SUCCESS)
     return false;
-  CloseKey();
-  FCurrentKey = opened;
+  FCurrentKey.Reset(opened);
   return true;
 }
 
 void TRegistry::CloseKey() {
-  if (!FCurrentKey)
-    return;
-  RegCloseKey(FCurrentKey);
-  FCurrentKey = nullptr;
+  FCurrentKey.Reset();
 }
 
 void TRegistry::WriteString(const std::u16string& name, const std::u16string& value) {
   const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(char16_t));
-  const LSTATUS status = RegSetValueExW(FCurrentKey, WideText(name), 0, REG_SZ,
+  const LSTATUS status = RegSetValueExW(FCurrentKey.Get(), WideText(name), 0, REG_SZ,
                                         reinterpret_cast<const BYTE*>(value.c_str()), bytes);
   if (status != ERROR_SUCCESS)
     throw ERegistryException(u"Fehler beim Setzen der Daten für '" + name + u"'");
@@ -63,7 +53,7 @@ std::u16string TRegistry::ReadString(const std::u16string& name) {
   // Asks again with the size it needs when the buffer is too small (the value may also grow meanwhile).
   do {
     size = static_cast<DWORD>(data.size());
-    status = RegQueryValueExW(FCurrentKey, WideText(name), nullptr, &type, data.data(), &size);
+    status = RegQueryValueExW(FCurrentKey.Get(), WideText(name), nullptr, &type, data.data(), &size);
     if (status == ERROR_MORE_DATA)
       data.resize(size);
   } while (status == ERROR_MORE_DATA);
@@ -78,10 +68,10 @@ std::u16string TRegistry::ReadString(const std::u16string& name) {
 }
 
 bool TRegistry::ValueExists(const std::u16string& name) {
-  return FCurrentKey &&
-         RegQueryValueExW(FCurrentKey, WideText(name), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+  return FCurrentKey && RegQueryValueExW(FCurrentKey.Get(), WideText(name), nullptr, nullptr, nullptr,
+                                         nullptr) == ERROR_SUCCESS;
 }
 
 bool TRegistry::DeleteValue(const std::u16string& name) {
-  return FCurrentKey && RegDeleteValueW(FCurrentKey, WideText(name)) == ERROR_SUCCESS;
+  return FCurrentKey && RegDeleteValueW(FCurrentKey.Get(), WideText(name)) == ERROR_SUCCESS;
 }

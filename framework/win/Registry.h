@@ -3,18 +3,15 @@
 
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 
+#include "ExceptionHandling.h"
+#include "Handles.h"
 #include "Object.h"
 
-class ERegistryException : public std::runtime_error {
+class ERegistryException : public EUnicodeException {
  public:
-  explicit ERegistryException(const std::u16string& message);
-  const std::u16string& Message() const { return FMessage; }
-
- private:
-  std::u16string FMessage;
+  using EUnicodeException::EUnicodeException;
 };
 
 class TRegistry : public TObject {
@@ -24,7 +21,7 @@ class TRegistry : public TObject {
 
   HKEY GetRootKey() const { return FRootKey; }
   void SetRootKey(HKEY root);
-  HKEY CurrentKey() const { return FCurrentKey; }
+  HKEY CurrentKey() const { return FCurrentKey.Get(); }
 
   // Opens `key` (a leading "\" starts at RootKey, otherwise relative to the open key), creating it when
   // `canCreate`; false when it cannot be opened.
@@ -39,6 +36,6 @@ class TRegistry : public TObject {
 
  private:
   HKEY FRootKey = HKEY_CURRENT_USER;
-  HKEY FCurrentKey = nullptr;
+  TRegistryKey FCurrentKey;
   REGSAM FAccess;
 };

@@ -1,10 +1,11 @@
 #include "Thread.h"
 
 #include <mutex>
-#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "ExceptionHandling.h"
+#include "LastError.h"
 
 namespace {
 
@@ -15,26 +16,6 @@ DWORD MainThreadId() {
   return id;
 }
 [[maybe_unused]] const DWORD gMainThreadAtStart = MainThreadId();
-
-[[noreturn]] void RaiseLastError(const char* what) {
-  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
-}
-
-// Closes a kernel handle when it goes out of scope.
-class TScopedHandle {
- public:
-  explicit TScopedHandle(HANDLE handle) : FHandle(handle) {}
-  TScopedHandle(const TScopedHandle&) = delete;
-  TScopedHandle& operator=(const TScopedHandle&) = delete;
-  ~TScopedHandle() {
-    if (FHandle)
-      CloseHandle(FHandle);
-  }
-  HANDLE Get() const { return FHandle; }
-
- private:
-  HANDLE FHandle;
-};
 
 // A call handed to the main thread. It lives on the stack of the waiting worker until Done is set.
 struct TSyncRequest {
@@ -48,7 +29,8 @@ std::mutex gQueueLock;
 std::vector<TSyncRequest*> gQueue;
 std::atomic<HWND> gSynchronizeWindow{nullptr};
 
-// Set whenever a call is queued, so that WaitFor on the main thread wakes up for it.
+// Set whenever a call is queued, so that WaitFor on the main thread wakes up for it. It lives as long as the
+// process: workers still running while the program ends may set it.
 HANDLE SyncQueuedEvent() {
   static const HANDLE event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   return event;
@@ -84,36 +66,39 @@ TThread::TThread(bool createSuspended) {
 }
 
 TThread::~TThread() {
-  if (!FHandle)
-    return;
   // A FreeOnTerminate thread is deleted by itself, at the very end of its run.
-  if (GetCurrentThreadId() != FThreadID) {
+  if (FHandle && GetCurrentThreadId() != FThreadID) {
     if (!FFinished)
       Terminate();
     // Also after Finished: the thread may still be raising OnTerminate.
     WaitFor();
   }
-  CloseHandle(FHandle);
 }
 
 void TThread::Start() {
   if (FStarted)
     return;
   MainThreadId();
+  if (IsMainThread()) {
+    // A thread gets its message queue with its first window-system call; the wake-up for handed-over calls is
+    // posted to the main thread's own queue when there is no synchronize window, and is lost without one.
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+  }
   // Suspended until the handle and id are stored: a FreeOnTerminate thread may end and free itself at once.
   DWORD id = 0;
-  HANDLE handle = CreateThread(nullptr, 0, &TThread::ThreadProc, this, CREATE_SUSPENDED, &id);
+  TKernelHandle handle(CreateThread(nullptr, 0, &TThread::ThreadProc, this, CREATE_SUSPENDED, &id));
   if (!handle)
     RaiseLastError("CreateThread");
-  FHandle = handle;
+  FHandle = std::move(handle);
   FThreadID = id;
   FStarted = true;
-  ResumeThread(handle);
+  ResumeThread(FHandle.Get());
 }
 
 DWORD WINAPI TThread::ThreadProc(LPVOID parameter) {
   auto* thread = static_cast<TThread*>(parameter);
-  ExceptionHandler().RunThread(*thread, [thread] { thread->Execute(); });
+  thread->FFatalException = ExceptionHandler().RunThread([thread] { thread->Execute(); });
   thread->FFinished = true;
   try {
     thread->DoTerminate();
@@ -136,12 +121,12 @@ void TThread::WaitFor() {
   if (!FHandle)
     return;
   if (!IsMainThread()) {
-    WaitForSingleObject(FHandle, INFINITE);
+    WaitForSingleObject(FHandle.Get(), INFINITE);
     return;
   }
   // The thread may be waiting for the main thread in Synchronize: run handed-over calls and messages sent by
   // other threads meanwhile.
-  const HANDLE handles[] = {FHandle, SyncQueuedEvent()};
+  const HANDLE handles[] = {FHandle.Get(), SyncQueuedEvent()};
   for (;;) {
     const DWORD result = MsgWaitForMultipleObjects(2, handles, FALSE, INFINITE, QS_SENDMESSAGE);
     if (result == WAIT_OBJECT_0)
@@ -166,8 +151,8 @@ void TThread::Synchronize(TThread* thread, const std::function<void()>& method) 
     method();
     return;
   }
-  TScopedHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  if (!done.Get())
+  const TKernelHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (!done)
     RaiseLastError("CreateEvent");
   TSyncRequest request{thread, &method, done.Get(), nullptr};
   {
@@ -196,6 +181,13 @@ bool CheckSynchronize() {
 
 void SetSynchronizeWindow(HWND window) {
   gSynchronizeWindow = window;
+}
+
+bool HandleSynchronizeWakeUp(const MSG& message) {
+  if (message.hwnd || message.message != WM_NULL)
+    return false;
+  CheckSynchronize();
+  return true;
 }
 
 bool IsMainThread() {

@@ -1,7 +1,8 @@
 #pragma once
 // Threads with a stop request, an end notification on the main thread, and Synchronize: a call handed to the
 // main thread while the worker waits. Handed-over calls are queued and WM_NULL is posted to the application
-// window; any message loop of the main thread that dispatches it runs the queue (CheckSynchronize).
+// window, or to the main thread itself while there is none; any message loop of the main thread that
+// dispatches the one and passes the other to HandleSynchronizeWakeUp runs the queue (CheckSynchronize).
 
 #include <windows.h>
 
@@ -9,6 +10,7 @@
 #include <exception>
 #include <functional>
 
+#include "Handles.h"
 #include "Object.h"
 
 class TThread : public TObject {
@@ -34,7 +36,6 @@ class TThread : public TObject {
   void SetFreeOnTerminate(bool value) { FFreeOnTerminate = value; }
   // The exception that escaped Execute, if any.
   std::exception_ptr FatalException() const { return FFatalException; }
-  void SetFatalException(std::exception_ptr error) { FFatalException = error; }
 
   // Raised on the main thread after Execute has ended, before a FreeOnTerminate thread frees itself.
   TNotifyEvent OnTerminate;
@@ -50,7 +51,7 @@ class TThread : public TObject {
 
  private:
   static DWORD WINAPI ThreadProc(LPVOID parameter);
-  HANDLE FHandle = nullptr;
+  TKernelHandle FHandle;
   DWORD FThreadID = 0;
   std::atomic<bool> FTerminated{false};
   std::atomic<bool> FFinished{false};
@@ -61,7 +62,12 @@ class TThread : public TObject {
 
 // Runs the calls handed to the main thread; true when it ran any. The application window calls it on WM_NULL.
 bool CheckSynchronize();
-// The window that WM_NULL is posted to when a call is queued (the application window).
+// The window that WM_NULL is posted to when a call is queued (the application window). Without one the
+// wake-up goes to the main thread's own queue.
 void SetSynchronizeWindow(HWND window);
+// True when `message` is the wake-up posted to the main thread itself, having run the handed-over calls: a
+// message loop of the main thread passes each message here before it translates and dispatches it (which
+// would drop a message for no window).
+bool HandleSynchronizeWakeUp(const MSG& message);
 // The main thread, the one that runs handed-over calls (the thread that started the program).
 bool IsMainThread();

@@ -16,11 +16,14 @@ namespace {
 
 class TRecordingHandler : public IExceptionHandler {
  public:
-  void HandleException(TObject*, std::exception_ptr error) override {
+  void HandleException(TObject*, std::exception_ptr error, const TExceptionDisplay&) override {
     Messages.push_back(ExceptionMessage(error));
   }
-  void RunThread(TThread&, const std::function<void()>& execute) override { execute(); }
-  void SynchronizeFailed(TThread*, std::exception_ptr) override {}
+  std::exception_ptr RunThread(const std::function<void()>& execute) override {
+    execute();
+    return nullptr;
+  }
+  void SynchronizeFailed(TObject*, std::exception_ptr) override {}
   std::vector<std::u16string> Messages;
 };
 

@@ -9,19 +9,21 @@
 #include "Registry.h"
 #include "StdCtrls.h"
 #include "TestControls.h"
-#include "Thread.h"
 #include "WinText.h"
 
 namespace {
 
 class TRecordingHandler : public IExceptionHandler {
  public:
-  void HandleException(TObject* sender, std::exception_ptr error) override {
+  void HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay&) override {
     Senders.push_back(sender);
     Messages.push_back(ExceptionMessage(error));
   }
-  void RunThread(TThread&, const std::function<void()>& execute) override { execute(); }
-  void SynchronizeFailed(TThread*, std::exception_ptr) override {}
+  std::exception_ptr RunThread(const std::function<void()>& execute) override {
+    execute();
+    return nullptr;
+  }
+  void SynchronizeFailed(TObject*, std::exception_ptr) override {}
 
   std::vector<TObject*> Senders;
   std::vector<std::u16string> Messages;
@@ -104,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
                                                                 "e")),
                      AnsiToUnicode("Gr\xF6\xDF"
                                    "e")},
+        TMessageCase{"UTF-16 message", std::make_exception_ptr(EUnicodeException(u"Schl\u00FCssel \u263A")),
+                     u"Schl\u00FCssel \u263A"},
         TMessageCase{"registry error",
                      std::make_exception_ptr(ERegistryException(u"Fehler beim Setzen der Daten für 'X'")),
                      u"Fehler beim Setzen der Daten für 'X'"},
@@ -111,21 +115,16 @@ INSTANTIATE_TEST_SUITE_P(
         TMessageCase{"nothing", std::exception_ptr(), u"Unknown exception"}),
     [](const auto& testInfo) { return std::to_string(testInfo.index); });
 
-class TIdleThread : public TThread {
- public:
-  TIdleThread() : TThread(true) {}
-
- protected:
-  void Execute() override {}
-};
-
-TEST(DefaultHandlerTest, RunThreadKeepsTheEscapingExceptionAsTheThreadsFatalException) {
+TEST(DefaultHandlerTest, RunThreadReturnsTheExceptionThatEscapedTheRoutine) {
   IExceptionHandler* installed = SetExceptionHandler(nullptr);
-  TIdleThread thread;
-  ExceptionHandler().RunThread(thread, [] { throw std::runtime_error("worker"); });
+  bool ran = false;
+  const std::exception_ptr none = ExceptionHandler().RunThread([&] { ran = true; });
+  const std::exception_ptr escaped = ExceptionHandler().RunThread([] { throw std::runtime_error("worker"); });
   SetExceptionHandler(installed);
-  ASSERT_TRUE(thread.FatalException());
-  EXPECT_EQ(ExceptionMessage(thread.FatalException()), u"worker");
+  EXPECT_TRUE(ran);
+  EXPECT_FALSE(none);
+  ASSERT_TRUE(escaped);
+  EXPECT_EQ(ExceptionMessage(escaped), u"worker");
 }
 
 TEST(DefaultHandlerTest, InstallingAndRestoring) {

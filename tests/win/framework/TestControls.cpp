@@ -11,11 +11,14 @@ namespace {
 // message box that nobody closes.
 class TFailingHandler final : public IExceptionHandler {
  public:
-  void HandleException(TObject*, std::exception_ptr error) override {
+  void HandleException(TObject*, std::exception_ptr error, const TExceptionDisplay&) override {
     ADD_FAILURE() << "unexpected exception: " << UnicodeToUtf8(ExceptionMessage(error));
   }
-  void RunThread(TThread&, const std::function<void()>& execute) override { execute(); }
-  void SynchronizeFailed(TThread*, std::exception_ptr) override {}
+  std::exception_ptr RunThread(const std::function<void()>& execute) override {
+    execute();
+    return nullptr;
+  }
+  void SynchronizeFailed(TObject*, std::exception_ptr) override {}
 };
 
 class TFailOnEscapingExceptions final : public ::testing::Environment {

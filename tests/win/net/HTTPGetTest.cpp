@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "Forms.h"
+#include "Handles.h"
+#include "MessagePump.h"
 #include "NetTestSupport.h"
+#include "Thread.h"
 
 namespace {
 
@@ -30,7 +33,7 @@ class HTTPGetTest : public testing::Test {
     logReader.OnDoneString = [&](TObject*, const std::string& result) { text = result; };
     logReader.SetURL(kServer + "/log");
     logReader.GetString();
-    EXPECT_TRUE(PumpUntil([&] { return !logReader.Busy(); }));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !logReader.Busy(); }));
     return text;
   }
 
@@ -70,13 +73,13 @@ INSTANTIATE_TEST_SUITE_P(Sizes, HTTPGetFileSizeTest, testing::Values(0, 1, 1024,
 TEST_F(HTTPGetTest, StringModeReturnsTheBodyAndFailsOnAnEmptyOne) {
   Get.SetURL(kServer + "/bytes/3000");
   Get.GetString();
-  ASSERT_TRUE(PumpUntil([&] { return Log.Outcomes() == 1; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return Log.Outcomes() == 1; }));
   EXPECT_EQ(Log.DoneStrings, 1);
   EXPECT_EQ(Log.Text, Pattern(3000));
 
   Get.SetURL(kServer + "/bytes/0");
   Get.GetString();
-  ASSERT_TRUE(PumpUntil([&] { return Log.Outcomes() == 2; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return Log.Outcomes() == 2; }));
   EXPECT_EQ(Log.Errors, 1);
 }
 
@@ -98,7 +101,7 @@ TEST_F(HTTPGetTest, PostCarriesTheFormBodyAndItsContentType) {
   Get.SetPostQuery("id=AB12&x=%20y");
   Get.SetURL(kServer + "/echo");
   Get.GetString();
-  ASSERT_TRUE(PumpUntil([&] { return Log.Outcomes() == 1; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return Log.Outcomes() == 1; }));
   ASSERT_EQ(Log.DoneStrings, 1);
   EXPECT_EQ(Log.Text, "id=AB12&x=%20y");
   const std::string request = LastRequest();
@@ -210,7 +213,7 @@ TEST_F(HTTPGetTest, SecondTransferDuringOneReturnsAtOnceWithoutAnEvent) {
   ASSERT_TRUE(Get.Busy());
   FetchFile("/bytes/10", ScratchFile("second.bin"));
   EXPECT_EQ(Log.Outcomes(), 0);
-  ASSERT_TRUE(PumpUntil([&] { return !Get.Busy(); }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return !Get.Busy(); }));
   EXPECT_EQ(Log.DoneFiles, 1);
   EXPECT_EQ(Log.FileSize, 1000);
   EXPECT_FALSE(FileExists(ScratchFile("second.bin")));
@@ -247,7 +250,7 @@ TEST_F(HTTPGetTest, WithoutWaitThreadEventsArriveThroughTheCallersLoop) {
   FetchFile("/bytes/500", ScratchFile("nowait.bin"));
   EXPECT_TRUE(Get.Busy());
   EXPECT_EQ(Log.Outcomes(), 0);
-  ASSERT_TRUE(PumpUntil([&] { return Log.Outcomes() == 1; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return Log.Outcomes() == 1; }));
   EXPECT_EQ(Log.DoneFiles, 1);
   EXPECT_EQ(Log.FileSize, 500);
 }
@@ -264,23 +267,98 @@ TEST_F(HTTPGetTest, QuitRequestDuringTheWaitSurvives) {
   EXPECT_EQ(message.wParam, 7u);
 }
 
-TEST_F(HTTPGetTest, DestroyingTheComponentMidTransferReportsToNobody) {
+// What the handlers of a component heard; shared with them, so that it outlives the component.
+struct TDoomedLog {
+  int Progress = 0;
+  std::int32_t Readed = 0;
+  int Outcomes = 0;
+  // The component's worker, opened while it certainly runs (it waits for the first progress call).
+  TKernelHandle Worker;
+};
+
+TEST_F(HTTPGetTest, DestroyedMidTransferItsHandlersHearNothingMore) {
+  auto heard = std::make_shared<TDoomedLog>();
   auto doomed = std::make_unique<THTTPGet>(nullptr);
-  int events = 0;
-  bool progressed = false;
-  doomed->OnProgress = [&](TObject*, std::int32_t, std::int32_t) { progressed = true; };
-  doomed->OnDoneFile = [&](TObject*, const std::string&, std::int32_t) { ++events; };
-  doomed->OnError = [&](TObject*) { ++events; };
-  doomed->SetURL(kServer + "/slow/2000");
+  doomed->OnProgress = [heard](TObject* sender, std::int32_t, std::int32_t readed) {
+    ++heard->Progress;
+    heard->Readed = readed;
+    if (!heard->Worker)
+      heard->Worker.Reset(OpenThread(SYNCHRONIZE, FALSE, dynamic_cast<TThread&>(*sender).ThreadID()));
+  };
+  doomed->OnDoneFile = [heard](TObject*, const std::string&, std::int32_t) { ++heard->Outcomes; };
+  doomed->OnError = [heard](TObject*) { ++heard->Outcomes; };
+  // The server sends two whole chunks and holds the rest back: the worker's next read is then in flight.
+  doomed->SetURL(kServer + "/hold/4000/2050");
   doomed->SetFileName(ScratchFile("doomed.bin"));
   doomed->GetFile();
-  ASSERT_TRUE(PumpUntil([&] { return progressed; }));
+  ASSERT_TRUE(PumpMessagesUntil([&] { return heard->Readed == 2050; }));
+  ASSERT_TRUE(heard->Worker);
+  // A round trip to the server, time enough for the worker to be inside that read.
+  FetchFile("/bytes/10", ScratchFile("meanwhile.bin"));
+  const int progressBefore = heard->Progress;
   doomed.reset();
-  // The stopped worker still reports its end to the main thread and frees itself; a later transfer on another
-  // component works normally.
-  FetchFile("/bytes/10", ScratchFile("after.bin"));
+
+  Get.SetURL(kServer + "/release");
+  Get.GetString();
+  ASSERT_TRUE(PumpMessagesUntil(
+      [&] { return Log.DoneStrings == 1 && WaitForSingleObject(heard->Worker.Get(), 0) == WAIT_OBJECT_0; }));
+  EXPECT_EQ(heard->Progress, progressBefore) << "a progress call reached the destroyed component";
+  EXPECT_EQ(heard->Outcomes, 0);
+  // The other component goes on working normally meanwhile.
   EXPECT_EQ(Log.DoneFiles, 1);
-  EXPECT_EQ(events, 0);
+  EXPECT_EQ(Log.Text, "released");
 }
+
+// A handler of each outcome that raises.
+struct TRaisingHandlerCase {
+  const char* Name;
+  const char* Path;
+  bool ToFile;
+  void (*Install)(THTTPGet& get);
+};
+
+class HTTPGetRaisingHandlerTest : public HTTPGetTest,
+                                  public testing::WithParamInterface<TRaisingHandlerCase> {};
+
+TEST_P(HTTPGetRaisingHandlerTest, LeavesTheComponentIdleAndReadyForTheNextTransfer) {
+  const TRaisingHandlerCase& c = GetParam();
+  c.Install(Get);
+  Get.SetWaitThread(false);
+  Get.SetURL(kServer + c.Path);
+  Get.SetFileName(ScratchFile("raising.bin"));
+  if (c.ToFile)
+    Get.GetFile();
+  else
+    Get.GetString();
+  ASSERT_TRUE(PumpMessagesUntil([&] { return !Get.Busy(); })) << "still busy after the handler raised";
+
+  const TEventLog later(Get);
+  Get.SetWaitThread(true);
+  FetchFile("/bytes/10", ScratchFile("next.bin"));
+  EXPECT_EQ(later.DoneFiles, 1);
+  EXPECT_FALSE(Get.Busy());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, HTTPGetRaisingHandlerTest,
+    testing::Values(TRaisingHandlerCase{"OnDoneFile", "/bytes/10", true,
+                                        [](THTTPGet& get) {
+                                          get.OnDoneFile = [](TObject*, const std::string&, std::int32_t) {
+                                            throw std::runtime_error("file handler");
+                                          };
+                                        }},
+                    TRaisingHandlerCase{"OnDoneString", "/bytes/10", false,
+                                        [](THTTPGet& get) {
+                                          get.OnDoneString = [](TObject*, const std::string&) {
+                                            throw std::runtime_error("string handler");
+                                          };
+                                        }},
+                    TRaisingHandlerCase{"OnError", "/status/404/10", true,
+                                        [](THTTPGet& get) {
+                                          get.OnError = [](TObject*) {
+                                            throw std::runtime_error("error handler");
+                                          };
+                                        }}),
+    [](const testing::TestParamInfo<TRaisingHandlerCase>& param) { return std::string(param.param.Name); });
 
 }  // namespace

@@ -30,21 +30,6 @@ std::string FileContents(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-bool PumpUntil(const std::function<bool()>& done) {
-  const ULONGLONG giveUp = GetTickCount64() + 60000;
-  while (!done()) {
-    if (GetTickCount64() > giveUp)
-      return false;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
-
 TEventLog::TEventLog(THTTPGet& component) {
   component.OnDoneFile = [this](TObject* sender, const std::string& fileName, std::int32_t fileSize) {
     ++DoneFiles;

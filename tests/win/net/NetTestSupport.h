@@ -1,11 +1,10 @@
 #pragma once
-// The fixture server's address, its body pattern, scratch files, a guarded message loop and a recorder of the
-// download component's events.
+// The fixture server's address, its body pattern, scratch files and a recorder of the download component's
+// events.
 
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,6 @@ std::string Pattern(std::size_t size);
 std::string ScratchFile(const std::string& name);
 bool FileExists(const std::string& path);
 std::string FileContents(const std::string& path);
-// Dispatches messages until `done` holds; false when it did not hold after a generous while (a hang guard).
-bool PumpUntil(const std::function<bool()>& done);
 
 // Everything the component reported.
 struct TEventLog {

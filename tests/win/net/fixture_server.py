@@ -9,6 +9,8 @@
   /slow/N             N bytes with Content-Length, 100 bytes every 50 ms
   /echo               the request body sent back (POST)
   /redirect/N         302 to /bytes/N
+  /hold/N/M           declares N bytes, sends M, holds the rest back until /release arrives (at most 60 s)
+  /release            lets a held answer go on
   /log                the request before this one: "METHOD PATH VERSION", header lines, a blank line, the body
 
 Bodies are the bytes i % 251 for i = 0, 1, ... so a test can check them.
@@ -35,6 +37,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.0"
     last_request = b""
     lock = threading.Lock()
+    released = threading.Event()
 
     def log_message(self, *args):
         pass
@@ -100,6 +103,22 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.write(data[offset:offset + 100])
             self.wfile.flush()
             time.sleep(0.05)
+
+    def answer_hold(self, args, body):
+        data = pattern(int(args[0]))
+        sent = int(args[1])
+        Handler.released.clear()
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data[:sent])
+        self.wfile.flush()
+        Handler.released.wait(60)
+        self.wfile.write(data[sent:])
+
+    def answer_release(self, args, body):
+        Handler.released.set()
+        self.answer(200, b"released")
 
     def answer_echo(self, args, body):
         self.answer(200, body)

@@ -19,9 +19,8 @@ int gThreadWakeUps = 0;
 void PumpMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (!message.hwnd && message.message == WM_NULL) {
+    if (HandleSynchronizeWakeUp(message)) {
       ++gThreadWakeUps;
-      CheckSynchronize();
       continue;
     }
     TranslateMessage(&message);
@@ -61,15 +60,13 @@ TWatchdog::TWatchdog(const char* what)
 }
 
 TWatchdog::~TWatchdog() {
-  SetEvent(FDone);
-  WaitForSingleObject(FThread, INFINITE);
-  CloseHandle(FThread);
-  CloseHandle(FDone);
+  SetEvent(FDone.Get());
+  WaitForSingleObject(FThread.Get(), INFINITE);
 }
 
 DWORD WINAPI TWatchdog::Watch(LPVOID parameter) {
   auto* self = static_cast<TWatchdog*>(parameter);
-  if (WaitForSingleObject(self->FDone, kWatchdogMilliseconds) == WAIT_TIMEOUT) {
+  if (WaitForSingleObject(self->FDone.Get(), kWatchdogMilliseconds) == WAIT_TIMEOUT) {
     std::fprintf(stderr, "Hang: %s\n", self->FWhat);
     std::fflush(stderr);
     std::_Exit(3);

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "Handles.h"
+
 // Dispatches every message waiting now, so that painting and frame drawing are done.
 void PumpMessages();
 // Dispatches messages until `done` holds, at most for a generous while so that a fault cannot hang the test;
@@ -29,6 +31,6 @@ class TWatchdog {
  private:
   static DWORD WINAPI Watch(LPVOID parameter);
   const char* FWhat;
-  HANDLE FDone;
-  HANDLE FThread;
+  TKernelHandle FDone;
+  TKernelHandle FThread;
 };
