@@ -54,18 +54,19 @@ TRecordingHandler::~TRecordingHandler() {
   SetExceptionHandler(FPrevious);
 }
 
-void TRecordingHandler::HandleException(TObject* sender, std::exception_ptr error) {
+void TRecordingHandler::HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay&) {
   Handled.push_back({sender, MessageOf(error)});
 }
 
-void TRecordingHandler::RunThread(TThread& thread, const std::function<void()>& execute) {
+std::exception_ptr TRecordingHandler::RunThread(const std::function<void()>& execute) {
   try {
     execute();
   } catch (...) {
-    thread.SetFatalException(std::current_exception());
+    return std::current_exception();
   }
+  return nullptr;
 }
 
-void TRecordingHandler::SynchronizeFailed(TThread* thread, std::exception_ptr error) {
+void TRecordingHandler::SynchronizeFailed(TObject* thread, std::exception_ptr error) {
   SyncFailures.push_back({thread, MessageOf(error), GetCurrentThreadId()});
 }

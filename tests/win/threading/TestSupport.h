@@ -33,12 +33,12 @@ class TSyncWindow {
 // type).
 std::string MessageOf(std::exception_ptr error);
 
-// Installed while it lives: records what reaches the handler; a thread's escaping exception becomes its
-// FatalException, as with the framework's own handler.
+// Installed while it lives: records what reaches the handler; a thread's escaping exception is returned and
+// so becomes its FatalException, as with the framework's own handler.
 class TRecordingHandler : public IExceptionHandler {
  public:
   struct TSyncFailure {
-    TThread* Thread;
+    TObject* Thread;
     std::string Message;
     DWORD ThreadId;
   };
@@ -50,9 +50,9 @@ class TRecordingHandler : public IExceptionHandler {
   TRecordingHandler();
   ~TRecordingHandler() override;
 
-  void HandleException(TObject* sender, std::exception_ptr error) override;
-  void RunThread(TThread& thread, const std::function<void()>& execute) override;
-  void SynchronizeFailed(TThread* thread, std::exception_ptr error) override;
+  void HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay& display) override;
+  std::exception_ptr RunThread(const std::function<void()>& execute) override;
+  void SynchronizeFailed(TObject* thread, std::exception_ptr error) override;
 
   std::vector<TSyncFailure> SyncFailures;
   std::vector<THandled> Handled;
