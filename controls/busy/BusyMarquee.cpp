@@ -113,6 +113,8 @@ TBusyMarquee::TBusyMarquee(TComponent* owner) : TCustomControl(owner) {
   FFill = std::make_unique<TGDIPFill>();
   FFill->OnChange = [this](TObject*) { Changed(); };
   FBullets = std::make_unique<TBusyMarqueeBullets>(*this);
+  // Every animation step repaints the whole control: buffered, the bullets never flicker.
+  SetDoubleBuffered(true);
   SetBounds(GetLeft(), GetTop(), 400, 20);
   FAnimationTimer = std::make_unique<TTimer>(nullptr);
   FAnimationTimer->SetInterval(10);

@@ -109,8 +109,6 @@ class TBusyMarquee : public TCustomControl {
 
  public:
   explicit TBusyMarquee(TComponent* owner);
-  // Every animation step repaints the whole control: buffered, the bullets never flicker.
-  bool PaintsBuffered() const override { return true; }
   ~TBusyMarquee() override;
 
   // Width of the central band, relative to the train length.

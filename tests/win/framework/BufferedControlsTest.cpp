@@ -1,6 +1,6 @@
-// The panel, the edit box and the busy indicator always paint through the framework's paint buffer: one
-// Paint per WM_PAINT into a memory device context, whatever DoubleBuffered says; the edit's cue text is part
-// of what it paints.
+// The panel and the edit box always paint through the framework's paint buffer: one Paint per WM_PAINT into a
+// memory device context, whatever DoubleBuffered says; the edit's cue text is part of what it paints. The
+// busy indicator is double-buffered from its construction on and follows its DoubleBuffered setting.
 
 #include <gtest/gtest.h>
 
@@ -27,13 +27,23 @@ class TRecording : public Base {
   }
 };
 
+// Paints the control once and tells what kind of device context its Paint got.
+template <class Control>
+DWORD PaintedDCKind(TRecording<Control>& control) {
+  control.Paints = 0;
+  InvalidateRect(control.Handle(), nullptr, TRUE);
+  UpdateWindow(control.Handle());
+  EXPECT_EQ(control.Paints, 1);
+  return control.DCKind;
+}
+
 template <class Control>
 class BufferedControlTest : public ::testing::Test {
  protected:
   TStage stage{300, 200};
 };
 
-using TBufferedControls = ::testing::Types<TExPanel, TExEdit, TBusyMarquee>;
+using TBufferedControls = ::testing::Types<TExPanel, TExEdit>;
 TYPED_TEST_SUITE(BufferedControlTest, TBufferedControls);
 
 TYPED_TEST(BufferedControlTest, PaintsOncePerWmPaintIntoAMemoryContextEvenWithoutDoubleBuffered) {
@@ -43,11 +53,20 @@ TYPED_TEST(BufferedControlTest, PaintsOncePerWmPaintIntoAMemoryContextEvenWithou
   control->SetDoubleBuffered(false);
   PumpMessages();
   EXPECT_TRUE(control->PaintsBuffered());
-  control->Paints = 0;
-  InvalidateRect(control->Handle(), nullptr, TRUE);
-  UpdateWindow(control->Handle());
-  EXPECT_EQ(control->Paints, 1);
-  EXPECT_EQ(control->DCKind, static_cast<DWORD>(OBJ_MEMDC));
+  EXPECT_EQ(PaintedDCKind(*control), static_cast<DWORD>(OBJ_MEMDC));
+}
+
+TEST(BusyMarqueeBuffering, BufferedFromConstructionAndDirectWhenSwitchedOff) {
+  TStage stage{300, 200};
+  auto* marquee = new TRecording<TBusyMarquee>(&stage.Owner);
+  marquee->SetParent(&stage.Form);
+  marquee->SetBounds(10, 10, 150, 40);
+  marquee->SetAnimate(false);
+  PumpMessages();
+  EXPECT_TRUE(marquee->GetDoubleBuffered());
+  EXPECT_EQ(PaintedDCKind(*marquee), static_cast<DWORD>(OBJ_MEMDC));
+  marquee->SetDoubleBuffered(false);
+  EXPECT_EQ(PaintedDCKind(*marquee), static_cast<DWORD>(OBJ_DC));
 }
 
 constexpr COLORREF kCueColor = RGB(255, 0, 0);
