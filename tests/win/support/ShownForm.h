@@ -7,21 +7,16 @@
 
 #include "Forms.h"
 #include "MessagePump.h"
+#include "Pixels.h"
 
 // A pixel of the control's whole window (frame included), in 0x00BBGGRR form.
 inline COLORREF WindowPixel(TWinControl& control, int x, int y) {
-  HDC dc = GetWindowDC(control.Handle());
-  const COLORREF pixel = GetPixel(dc, x, y);
-  ReleaseDC(control.Handle(), dc);
-  return pixel;
+  return WindowPixel(control.Handle(), POINT{x, y});
 }
 
 // A pixel of the control's client area (of its parent's for a graphic control), in 0x00BBGGRR form.
 inline COLORREF ClientPixel(TWinControl& control, POINT p) {
-  HDC dc = GetDC(control.Handle());
-  const COLORREF pixel = GetPixel(dc, p.x, p.y);
-  ReleaseDC(control.Handle(), dc);
-  return pixel;
+  return ClientPixel(control.Handle(), p);
 }
 
 class ShownFormTest : public testing::Test {
