@@ -10,11 +10,7 @@ namespace {
 
 constexpr TColor kPaleYellow = ColorValue(0x00D3F9FE);
 
-// The size of the dialog's header band.
-class LabelPainting : public ShownFormTest {
- protected:
-  LabelPainting() : ShownFormTest(445, 200) {}
-};
+using LabelPainting = HeaderBandFormTest;
 
 TEST_F(LabelPainting, OpaqueLabelFillsItsAreaAndDrawsTextInsideTheBorder) {
   auto* label = new TExHTMLLabel(FForm.get());

@@ -71,14 +71,9 @@ std::vector<TPropertyCase> PanelDefaults() {
   return cases;
 }
 
-void ExpectDefaults(TPersistent& instance, const std::vector<TPropertyCase>& cases) {
-  for (const TPropertyCase& c : cases)
-    EXPECT_TRUE(HoldsValue(instance, c));
-}
-
 TEST(Defaults, Panel) {
   TExPanel panel(nullptr);
-  ExpectDefaults(panel, PanelDefaults());
+  ExpectHoldsAll(panel, PanelDefaults());
 }
 
 }  // namespace

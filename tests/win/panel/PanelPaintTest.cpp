@@ -9,11 +9,7 @@ namespace {
 
 constexpr TColor kBlue = ColorValue(0x00CE7B00);
 
-// The size of the dialog's header band.
-class PanelPainting : public ShownFormTest {
- protected:
-  PanelPainting() : ShownFormTest(445, 200) {}
-};
+using PanelPainting = HeaderBandFormTest;
 
 TEST_F(PanelPainting, PanelShowsItsColourEverywhere) {
   auto* panel = new TExPanel(FForm.get());

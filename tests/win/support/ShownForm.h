@@ -36,3 +36,9 @@ class ShownFormTest : public testing::Test {
 
   std::unique_ptr<TForm> FForm = std::make_unique<TForm>(nullptr);
 };
+
+// A shown form as wide as the dialog's header band, for the controls the dialog puts into it.
+class HeaderBandFormTest : public ShownFormTest {
+ protected:
+  HeaderBandFormTest() : ShownFormTest(445, 200) {}
+};
