@@ -4,6 +4,7 @@
 
 #include "Graphics.h"
 #include "Handles.h"
+#include "Pixels.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ TEST_F(CanvasTest, ChangedFontIsDeselectedBeforeItIsDeleted) {
 }
 
 TEST(CanvasBindingTest, UnbindingRestoresTheContextsObjects) {
-  const TMemoryDC owner(CreateCompatibleDC(TWindowDC().Get()));
+  const TMemoryDC owner = ScreenCompatibleDC();
   const HDC memory = owner.Get();
   const HGDIOBJ font = GetCurrentObject(memory, OBJ_FONT);
   const HGDIOBJ brush = GetCurrentObject(memory, OBJ_BRUSH);

@@ -10,6 +10,7 @@
 #include "Handles.h"
 #include "HtmlTestSupport.h"
 #include "HtmlTextMetricsWin.h"
+#include "Pixels.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ class HtmlWinMetrics : public ::testing::Test {
   }
 
   const TWindowDC FScreen;
-  const TMemoryDC FMemory{CreateCompatibleDC(FScreen.Get())};
+  const TMemoryDC FMemory = ScreenCompatibleDC();
 };
 
 TEST_F(HtmlWinMetrics, AgreeWithGetTextMetricsAndDrawText) {

@@ -1,5 +1,6 @@
 #pragma once
-// Reading back what the window system shows or what a paint produced, in 0x00BBGGRR form.
+// Reading back what the window system shows or what a paint produced (pixels in 0x00BBGGRR form), and the
+// memory device contexts to paint into for that.
 
 #include <windows.h>
 
@@ -17,12 +18,17 @@ inline COLORREF WindowPixel(HWND window, POINT p) {
   return GetPixel(dc.Get(), p.x, p.y);
 }
 
+// A memory device context compatible with the screen.
+inline TMemoryDC ScreenCompatibleDC() {
+  return TMemoryDC(CreateCompatibleDC(TWindowDC().Get()));
+}
+
 // A memory device context compatible with the screen, holding a bitmap of the given size to paint into and
 // read back.
 class TMemorySurface {
  public:
   TMemorySurface(int width, int height)
-      : FDC(CreateCompatibleDC(TWindowDC().Get())),
+      : FDC(ScreenCompatibleDC()),
         FBitmap(CreateCompatibleBitmap(TWindowDC().Get(), width, height)),
         FSelected(FDC.Get(), FBitmap.Get()) {}
   HDC Get() const noexcept { return FDC.Get(); }
