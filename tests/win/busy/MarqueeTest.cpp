@@ -35,8 +35,7 @@ TEST(BusyMarqueePosition, BulletsAtPositionZeroForTheDialogsSize) {
 class MarqueePainting : public ShownFormTest {};
 
 TEST_F(MarqueePainting, FillColourBehindBulletsInTheirColour) {
-  auto* marquee = new TBusyMarquee(FForm.get());
-  marquee->SetParent(FForm.get());
+  auto* marquee = AddControl<TBusyMarquee>();
   marquee->SetBounds(0, 0, 445, 417);
   marquee->SetAnimate(false);  // the train stays at position 0
   marquee->GetFill()->SetColor(ColorValue(0x00336699));

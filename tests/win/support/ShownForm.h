@@ -27,6 +27,14 @@ class ShownFormTest : public testing::Test {
     FForm->SetBounds(0, 0, width, height);
   }
 
+  // A control of class T on the form, which owns it.
+  template <class T>
+  T* AddControl() {
+    auto* control = new T(FForm.get());
+    control->SetParent(FForm.get());
+    return control;
+  }
+
   // Shows the form and handles every message waiting, so that painting and frame drawing are done.
   void Show() {
     FForm->Show();
