@@ -6,6 +6,7 @@
 
 #include "FlatBorderTypes.h"
 #include "StoredValues.h"
+#include "Types.h"
 
 inline std::vector<TPropertyCase> FlatFrameDefaults() {
   return {
