@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Handles.h"
+#include "Pixels.h"
+
 namespace {
 
 constexpr COLORREF kClientColor = RGB(12, 160, 92);
@@ -12,12 +15,12 @@ constexpr COLORREF kClientColor = RGB(12, 160, 92);
 class TopLevelWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    brush_ = CreateSolidBrush(kClientColor);
+    brush_.Reset(CreateSolidBrush(kClientColor));
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = brush_;
+    windowClass.hbrBackground = brush_.Get();
     windowClass.lpszClassName = kClassName;
     ASSERT_NE(RegisterClassExW(&windowClass), 0) << "error " << GetLastError();
     window_ = CreateWindowExW(0, kClassName, L"Harness smoke window", WS_OVERLAPPEDWINDOW, 100, 100, 320, 240,
@@ -30,7 +33,6 @@ class TopLevelWindowTest : public ::testing::Test {
       EXPECT_TRUE(DestroyWindow(window_));
     }
     UnregisterClassW(kClassName, GetModuleHandleW(nullptr));
-    DeleteObject(brush_);
   }
 
   // The colour the display shows at the centre of the window's client area.
@@ -39,10 +41,7 @@ class TopLevelWindowTest : public ::testing::Test {
     GetClientRect(window_, &client);
     POINT centre{client.right / 2, client.bottom / 2};
     ClientToScreen(window_, &centre);
-    HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, centre.x, centre.y);
-    ReleaseDC(nullptr, screen);
-    return color;
+    return ClientPixel(nullptr, centre);
   }
 
   // Dispatches messages until the display shows the client colour; false if it does not within 10 s.
@@ -63,7 +62,7 @@ class TopLevelWindowTest : public ::testing::Test {
   }
 
   static constexpr const wchar_t* kClassName = L"OvantaHarnessSmokeWindow";
-  HBRUSH brush_ = nullptr;
+  TBrushHandle brush_;
   HWND window_ = nullptr;
 };
 

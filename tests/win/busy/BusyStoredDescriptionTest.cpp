@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "BadStoredValue.h"
 #include "BusyMarquee.h"
-#include "DescriptionRoot.h"
+#include "StoredDescriptionTest.h"
 #include "StoredValues.h"
 
 namespace {
@@ -36,14 +37,10 @@ std::vector<TPropertyCase> DialogMarqueeValues() {
   };
 }
 
-class MarqueeDescription : public testing::Test {
+class MarqueeDescription : public StoredDescriptionTest<RegisterBusyClasses> {
  protected:
   // The size of the panel the dialog's indicator fills.
   MarqueeDescription() { FRoot.SetClientSize(445, 417); }
-
-  static void SetUpTestSuite() { RegisterBusyClasses(); }
-
-  TDescriptionRoot FRoot{nullptr};
 };
 
 TEST_F(MarqueeDescription, DialogMarqueeValuesArrive) {
@@ -69,26 +66,10 @@ TEST_F(MarqueeDescription, KSVStyleIsStoredWithoutApplyingColours) {
   EXPECT_FALSE(ReadPropertyValue(marquee, "KSVStyle").has_value());
 }
 
-struct TBadValue {
-  const char* ClassName;
-  TPropertyCase Property;
-  const char* Named;  // the error names this
-};
-
-void PrintTo(const TBadValue& c, std::ostream* out) {
-  *out << c.ClassName << "." << c.Property.Path;
-}
-
 class BadStoredValue : public MarqueeDescription, public testing::WithParamInterface<TBadValue> {};
 
 TEST_P(BadStoredValue, NamesTheProperty) {
-  const TBadValue& c = GetParam();
-  try {
-    FRoot.ReadChild<TComponent>({StoredObject(c.ClassName, "Child", {c.Property})}, "Child");
-    FAIL() << "read without error";
-  } catch (const EReadError& e) {
-    EXPECT_NE(std::string(e.what()).find(c.Named), std::string::npos) << e.what();
-  }
+  ExpectReadErrorNamingTheProperty(FRoot, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -35,15 +35,15 @@ TEST(BusyMarqueePosition, BulletsAtPositionZeroForTheDialogsSize) {
 class MarqueePainting : public ShownFormTest {};
 
 TEST_F(MarqueePainting, FillColourBehindBulletsInTheirColour) {
-  auto* marquee = new TBusyMarquee(FForm.get());
-  marquee->SetParent(FForm.get());
+  auto* marquee = AddControl<TBusyMarquee>();
   marquee->SetBounds(0, 0, 445, 417);
   marquee->SetAnimate(false);  // the train stays at position 0
   marquee->GetFill()->SetColor(ColorValue(0x00336699));
   marquee->GetBullets()->SetColor(clBlack);
   Show();
   UpdateWindow(marquee->Handle());
-  HDC dc = GetDC(marquee->Handle());
+  const TWindowDC owner(marquee->Handle());
+  const HDC dc = owner.Get();
   // The centre of each bullet is black, the space between them and the corners show the fill.
   for (int b = 0; b < 6; ++b) {
     const int centreX = static_cast<int>(std::lround(156.55 + 13.0 * b + 5.0));
@@ -52,7 +52,6 @@ TEST_F(MarqueePainting, FillColourBehindBulletsInTheirColour) {
   }
   EXPECT_EQ(GetPixel(dc, 0, 0), 0x00336699u);
   EXPECT_EQ(GetPixel(dc, 444, 416), 0x00336699u);
-  ReleaseDC(marquee->Handle(), dc);
 }
 
 }  // namespace

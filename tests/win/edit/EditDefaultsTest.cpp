@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "ExEdits.h"
+#include "FlatFrameDefaults.h"
 #include "StoredValues.h"
 
 namespace {
 
 std::vector<TPropertyCase> EditDefaults() {
-  return {
+  std::vector<TPropertyCase> cases = {
       {"Text", StoredText(u"")},
       {"MaxLength", Stored(0)},
       {"ReadOnly", Stored(false)},
@@ -36,12 +37,6 @@ std::vector<TPropertyCase> EditDefaults() {
       {"Flat", Stored(false)},
       {"ActiveBorderType", Stored(TExFlatBorderType::fbtSunken)},
       {"InactiveBorderType", Stored(TExFlatBorderType::fbtSunkenOuter)},
-      {"BorderSides", Stored(AllBorderSides)},
-      {"BorderColorDkShadow", Stored(cl3DDkShadow)},
-      {"BorderColorFace", Stored(clBtnFace)},
-      {"BorderColorShadow", Stored(clBtnShadow)},
-      {"BorderColorHighlight", Stored(clBtnHighlight)},
-      {"BorderColorWindow", Stored(clWindow)},
       {"LineBorderActiveColor", Stored(clBtnFace)},
       {"LineBorderInactiveColor", Stored(clBtnFace)},
       {"FocusedSelectColor", Stored(clHighlight)},
@@ -72,6 +67,9 @@ std::vector<TPropertyCase> EditDefaults() {
       {"Width", Stored(200)},
       {"Height", Stored(100)},
   };
+  const std::vector<TPropertyCase> frame = FlatFrameDefaults();
+  cases.insert(cases.end(), frame.begin(), frame.end());
+  return cases;
 }
 
 TEST(Defaults, ExEdit) {

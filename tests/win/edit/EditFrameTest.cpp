@@ -19,8 +19,7 @@ class EditFrame : public ShownFormTest {
   }
 
   TExEdit* AddEdit(int left, int top) {
-    auto* edit = new TExEdit(FForm.get());
-    edit->SetParent(FForm.get());
+    auto* edit = AddControl<TExEdit>();
     edit->SetBounds(left, top, kWidth, kHeight);
     edit->SetThemeMode(TThemeMode::ttmNone);
     edit->SetFlat(true);

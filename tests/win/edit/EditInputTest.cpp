@@ -13,8 +13,7 @@ namespace {
 class EditInput : public ShownFormTest {
  protected:
   EditInput() {
-    FEdit = new TExEdit(FForm.get());
-    FEdit->SetParent(FForm.get());
+    FEdit = AddControl<TExEdit>();
     FEdit->SetBounds(10, 10, 193, 24);
     FEdit->SetThemeMode(TThemeMode::ttmNone);
     FEdit->OnChange = [this](TObject* sender) {

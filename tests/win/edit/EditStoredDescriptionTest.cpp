@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "DescriptionRoot.h"
+#include "BadStoredValue.h"
 #include "ExEdits.h"
+#include "StoredDescriptionTest.h"
+#include "StoredThemeMode.h"
 #include "StoredValues.h"
 
 namespace {
@@ -33,13 +35,9 @@ std::vector<TPropertyCase> DialogEditValues() {
   };
 }
 
-class EditDescription : public testing::Test {
+class EditDescription : public StoredDescriptionTest<RegisterEditClasses> {
  protected:
   EditDescription() { FRoot.SetClientSize(445, 417); }
-
-  static void SetUpTestSuite() { RegisterEditClasses(); }
-
-  TDescriptionRoot FRoot{nullptr};
 };
 
 TEST_F(EditDescription, DialogEditValuesArrive) {
@@ -57,39 +55,14 @@ TEST_F(EditDescription, DialogEditValuesArrive) {
 }
 
 TEST_F(EditDescription, OlderUseXPThemesSetsTheThemeMode) {
-  auto& off = FRoot.ReadChild<TExEdit>(
-      {StoredObject("TExEdit", "Off", {{"UseXPThemes", Stored(false)}}),
-       StoredObject("TExEdit", "On",
-                    {{"ThemeMode", Stored(TThemeMode::ttmNone)}, {"UseXPThemes", Stored(true)}})},
-      "Off");
-  EXPECT_EQ(off.GetThemeMode(), TThemeMode::ttmNone);
-  auto* on = dynamic_cast<TExEdit*>(FRoot.FindComponent("On"));
-  ASSERT_NE(on, nullptr);
-  EXPECT_EQ(on->GetThemeMode(), TThemeMode::ttmPlatform);
-  // Never written back: it has no stored value of its own.
-  EXPECT_FALSE(ReadPropertyValue(*on, "UseXPThemes").has_value());
-}
-
-struct TBadValue {
-  const char* ClassName;
-  TPropertyCase Property;
-  const char* Named;  // the error names this
-};
-
-void PrintTo(const TBadValue& c, std::ostream* out) {
-  *out << c.ClassName << "." << c.Property.Path;
+  ExpectUseXPThemesSetsThemeMode<TExEdit>(
+      "TExEdit", [&](const TStreamObject& child) -> TExEdit& { return Read<TExEdit>(child); });
 }
 
 class BadStoredValue : public EditDescription, public testing::WithParamInterface<TBadValue> {};
 
 TEST_P(BadStoredValue, NamesTheProperty) {
-  const TBadValue& c = GetParam();
-  try {
-    FRoot.ReadChild<TComponent>({StoredObject(c.ClassName, "Child", {c.Property})}, "Child");
-    FAIL() << "read without error";
-  } catch (const EReadError& e) {
-    EXPECT_NE(std::string(e.what()).find(c.Named), std::string::npos) << e.what();
-  }
+  ExpectReadErrorNamingTheProperty(FRoot, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BadStoredValue,

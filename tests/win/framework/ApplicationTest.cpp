@@ -7,25 +7,12 @@
 
 #include <stdexcept>
 
-#include "ExceptionHandling.h"
 #include "Forms.h"
+#include "RecordingHandler.h"
 #include "StdCtrls.h"
 #include "Thread.h"
 
 namespace {
-
-class TRecordingHandler : public IExceptionHandler {
- public:
-  void HandleException(TObject*, std::exception_ptr error, const TExceptionDisplay&) override {
-    Messages.push_back(ExceptionMessage(error));
-  }
-  std::exception_ptr RunThread(const std::function<void()>& execute) override {
-    execute();
-    return nullptr;
-  }
-  void SynchronizeFailed(TObject*, std::exception_ptr) override {}
-  std::vector<std::u16string> Messages;
-};
 
 // Hands one call to the main thread and ends.
 class THandOver : public TThread {
@@ -40,8 +27,7 @@ class THandOver : public TThread {
 };
 
 TEST(ApplicationRunTest, RunsUntilTheMainFormIsClosed) {
-  TRecordingHandler handler;
-  IExceptionHandler* previous = SetExceptionHandler(&handler);
+  const TRecordingHandler handler;
   TApplication* application = Application();
   application->Initialize();
   application->SetMainFormOnTaskBar(true);
@@ -81,7 +67,7 @@ TEST(ApplicationRunTest, RunsUntilTheMainFormIsClosed) {
   EXPECT_TRUE(application->Terminated());
   EXPECT_TRUE(handedOverOnMainThread);
   EXPECT_TRUE(focusedOnStart) << "the first control in tab order that is a tab stop gets the focus";
-  EXPECT_EQ(handler.Messages, (std::vector<std::u16string>{u"handler failed"}));
+  EXPECT_EQ(handler.Messages(), (std::vector<std::u16string>{u"handler failed"}));
   EXPECT_EQ(clicks, 1) << "the loop went on after the exception";
 
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(mainForm->Handle(), GWL_EXSTYLE));
@@ -98,7 +84,6 @@ TEST(ApplicationRunTest, RunsUntilTheMainFormIsClosed) {
   application->ProcessMessages();
   EXPECT_FALSE(second->GetVisible());
   EXPECT_EQ(GetWindow(second->Handle(), GW_OWNER), mainForm->Handle());
-  SetExceptionHandler(previous);
 }
 
 }  // namespace

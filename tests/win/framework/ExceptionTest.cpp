@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "ExceptionHandling.h"
+#include "RecordingHandler.h"
 #include "Registry.h"
 #include "StdCtrls.h"
 #include "TestControls.h"
@@ -13,28 +14,9 @@
 
 namespace {
 
-class TRecordingHandler : public IExceptionHandler {
- public:
-  void HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay&) override {
-    Senders.push_back(sender);
-    Messages.push_back(ExceptionMessage(error));
-  }
-  std::exception_ptr RunThread(const std::function<void()>& execute) override {
-    execute();
-    return nullptr;
-  }
-  void SynchronizeFailed(TObject*, std::exception_ptr) override {}
-
-  std::vector<TObject*> Senders;
-  std::vector<std::u16string> Messages;
-};
-
 class HandlerTest : public ::testing::Test {
  protected:
-  void SetUp() override { previous = SetExceptionHandler(&handler); }
-  void TearDown() override { SetExceptionHandler(previous); }
   TRecordingHandler handler;
-  IExceptionHandler* previous = nullptr;
 };
 
 TEST_F(HandlerTest, ExceptionInAButtonsOnClickReachesTheHandler) {
@@ -44,8 +26,7 @@ TEST_F(HandlerTest, ExceptionInAButtonsOnClickReachesTheHandler) {
   int later = 0;
   button->OnClick = [](TObject*) { throw std::runtime_error("Klick fehlgeschlagen: Größe"); };
   button->ClickButton();
-  ASSERT_EQ(handler.Messages.size(), 1u);
-  EXPECT_EQ(handler.Messages[0], u"Klick fehlgeschlagen: Größe");
+  EXPECT_EQ(handler.Messages(), (std::vector<std::u16string>{u"Klick fehlgeschlagen: Größe"}));
   button->OnClick = [&](TObject*) { ++later; };
   button->ClickButton();
   EXPECT_EQ(later, 1) << "the window goes on working";
@@ -59,9 +40,9 @@ TEST_F(HandlerTest, ExceptionInAGraphicControlsClickNamesTheWindowedControl) {
   box->OnClick = [](TObject*) { throw std::logic_error("box"); };
   SendMessageW(stage.Form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(20, 20));
   SendMessageW(stage.Form.Handle(), WM_LBUTTONUP, 0, PointToLParam(20, 20));
-  ASSERT_EQ(handler.Senders.size(), 1u);
-  EXPECT_EQ(handler.Senders[0], &stage.Form);
-  EXPECT_EQ(handler.Messages[0], u"box");
+  ASSERT_EQ(handler.Handled.size(), 1u);
+  EXPECT_EQ(handler.Handled[0].Sender, &stage.Form);
+  EXPECT_EQ(handler.Handled[0].Message, u"box");
 }
 
 // A box whose painting fails.
@@ -78,9 +59,9 @@ TEST_F(HandlerTest, FailedPaintIsReportedAndTheWindowIsStillValidated) {
   auto* box = new TFailingBox(&stage.Owner);
   box->SetBounds(10, 10, 50, 50);
   box->SetParent(&stage.Form);
-  handler.Messages.clear();
+  handler.Handled.clear();
   stage.Form.Repaint();
-  EXPECT_EQ(handler.Messages, (std::vector<std::u16string>{u"paint"}));
+  EXPECT_EQ(handler.Messages(), (std::vector<std::u16string>{u"paint"}));
   EXPECT_FALSE(GetUpdateRect(stage.Form.Handle(), nullptr, FALSE))
       << "EndPaint was skipped: it would paint forever";
 }
@@ -128,7 +109,7 @@ TEST(DefaultHandlerTest, RunThreadReturnsTheExceptionThatEscapedTheRoutine) {
 }
 
 TEST(DefaultHandlerTest, InstallingAndRestoring) {
-  TRecordingHandler mine;
+  TRecordingHandler mine{TRecordingHandler::TNotInstalled{}};
   IExceptionHandler* before = SetExceptionHandler(&mine);
   EXPECT_EQ(&ExceptionHandler(), &mine);
   EXPECT_EQ(SetExceptionHandler(before), &mine);

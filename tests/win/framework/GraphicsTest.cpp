@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "Graphics.h"
+#include "Handles.h"
+#include "Pixels.h"
 
 namespace {
 
@@ -62,9 +64,7 @@ TEST(FontTest, HandleCarriesEverySetting) {
 }
 
 TEST(FontTest, SizeIsPointsAtTheScreenResolution) {
-  HDC screen = GetDC(nullptr);
-  const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const int ppi = GetDeviceCaps(TWindowDC().Get(), LOGPIXELSY);
   TFont font;
   font.SetSize(12);
   EXPECT_EQ(font.GetHeight(), -MulDiv(12, ppi, 72));
@@ -125,9 +125,8 @@ TEST_F(CanvasTest, ChangedFontIsDeselectedBeforeItIsDeleted) {
 }
 
 TEST(CanvasBindingTest, UnbindingRestoresTheContextsObjects) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
+  const TMemoryDC owner = ScreenCompatibleDC();
+  const HDC memory = owner.Get();
   const HGDIOBJ font = GetCurrentObject(memory, OBJ_FONT);
   const HGDIOBJ brush = GetCurrentObject(memory, OBJ_BRUSH);
   const HGDIOBJ pen = GetCurrentObject(memory, OBJ_PEN);
@@ -142,7 +141,6 @@ TEST(CanvasBindingTest, UnbindingRestoresTheContextsObjects) {
     EXPECT_EQ(GetCurrentObject(memory, OBJ_PEN), pen);
     EXPECT_THROW(canvas.FillRect(RECT{0, 0, 1, 1}), EInvalidOperation);
   }
-  DeleteDC(memory);
 }
 
 TEST_F(CanvasTest, CopyRectCopiesPixelsFromAnotherCanvas) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Pixels.h"
 #include "TestControls.h"
 
 namespace {
@@ -44,17 +45,10 @@ class PaintingTest : public ::testing::TestWithParam<TPaintSetup> {
     if (GetParam().ReadBack == TReadBack::WindowDC)
       return PaintedPixel(*panel, x, y);
     // WM_PRINT: the window system's own request to paint into a given context (PrintWindow, screenshots).
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, panel->GetWidth(), panel->GetHeight());
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    SendMessageW(panel->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF color = GetPixel(memory, x, y);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return color;
+    const TMemorySurface surface(panel->GetWidth(), panel->GetHeight());
+    SendMessageW(panel->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.Get()),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    return surface.Pixel(x, y);
   }
 
   TStage stage{300, 200};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Handles.h"
 #include "StdCtrls.h"
 #include "TestControls.h"
 
@@ -15,17 +16,16 @@ struct TRows {
 TRows TextRows(TControl& control) {
   TWinControl& parent = *control.GetParent();
   parent.Repaint();
-  HDC dc = GetDC(parent.Handle());
+  const TWindowDC dc(parent.Handle());
   TRows rows;
   for (int y = 0; y < control.GetHeight(); ++y)
     for (int x = 0; x < control.GetWidth(); ++x)
-      if (GetPixel(dc, control.GetLeft() + x, control.GetTop() + y) == RGB(0, 0, 0)) {
+      if (GetPixel(dc.Get(), control.GetLeft() + x, control.GetTop() + y) == RGB(0, 0, 0)) {
         if (rows.First < 0)
           rows.First = y;
         rows.Last = y;
         break;
       }
-  ReleaseDC(parent.Handle(), dc);
   return rows;
 }
 
@@ -41,13 +41,11 @@ class LabelTest : public ::testing::Test {
   }
 
   SIZE Extent(const std::u16string& text) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, label->GetFont()->Handle());
+    const TWindowDC screen;
+    const TSelectedObject font(screen.Get(), label->GetFont()->Handle());
     SIZE size{};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()),
-                          &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextExtentPoint32W(screen.Get(), reinterpret_cast<const wchar_t*>(text.c_str()),
+                          static_cast<int>(text.size()), &size);
     return size;
   }
 

@@ -2,32 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "AnsiText.h"
-#include "ExceptionHandling.h"
+#include "Pixels.h"
+#include "RecordingHandler.h"
 
 namespace {
 
 // An exception that escapes a handler fails the running test; the framework's own handler would open a modal
 // message box that nobody closes.
-class TFailingHandler final : public IExceptionHandler {
+class TFailingHandler final : public TRecordingHandler {
  public:
-  void HandleException(TObject*, std::exception_ptr error, const TExceptionDisplay&) override {
-    ADD_FAILURE() << "unexpected exception: " << UnicodeToUtf8(ExceptionMessage(error));
+  void HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay& display) override {
+    TRecordingHandler::HandleException(sender, error, display);
+    ADD_FAILURE() << "unexpected exception: " << UnicodeToUtf8(Handled.back().Message);
   }
-  std::exception_ptr RunThread(const std::function<void()>& execute) override {
-    execute();
-    return nullptr;
-  }
-  void SynchronizeFailed(TObject*, std::exception_ptr) override {}
 };
 
 class TFailOnEscapingExceptions final : public ::testing::Environment {
  public:
-  void SetUp() override { SetExceptionHandler(&FHandler); }
-  void TearDown() override { SetExceptionHandler(nullptr); }
+  void SetUp() override { FHandler.emplace(); }
+  void TearDown() override { FHandler.reset(); }
 
  private:
-  TFailingHandler FHandler;
+  std::optional<TFailingHandler> FHandler;
 };
 
 [[maybe_unused]] ::testing::Environment* const kFailOnEscapingExceptions =
@@ -83,10 +82,7 @@ void TTestBox::MouseLeave() {
 
 COLORREF PaintedPixel(TWinControl& control, int x, int y) {
   control.Repaint();
-  HDC dc = GetDC(control.Handle());
-  const COLORREF color = GetPixel(dc, x, y);
-  ReleaseDC(control.Handle(), dc);
-  return color;
+  return ClientPixel(control.Handle(), POINT{x, y});
 }
 
 TForm& SharedForm(int clientWidth, int clientHeight) {

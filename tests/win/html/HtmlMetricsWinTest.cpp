@@ -7,8 +7,10 @@
 
 #include <algorithm>
 
+#include "Handles.h"
 #include "HtmlTestSupport.h"
 #include "HtmlTextMetricsWin.h"
+#include "Pixels.h"
 
 namespace {
 
@@ -52,13 +54,7 @@ class TDirectFont {
         FFont(CreateFontW(font.Height, 0, 0, 0, font.Weight, font.Italic, font.Underline, font.StrikeOut,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           DEFAULT_PITCH | FF_DONTCARE, font.Face)),
-        FPrevious(SelectObject(dc, FFont)) {}
-  ~TDirectFont() {
-    SelectObject(FDC, FPrevious);
-    DeleteObject(FFont);
-  }
-  TDirectFont(const TDirectFont&) = delete;
-  TDirectFont& operator=(const TDirectFont&) = delete;
+        FSelected(dc, FFont.Get()) {}
 
   TEXTMETRICW Metrics() const {
     TEXTMETRICW tm{};
@@ -73,8 +69,8 @@ class TDirectFont {
 
  private:
   HDC FDC;
-  HFONT FFont;
-  HGDIOBJ FPrevious;
+  TFontHandle FFont;
+  TSelectedObject FSelected;
 };
 
 // The dialog captions' runs: Verdana, bold or underlined or both.
@@ -90,19 +86,13 @@ TFontCase CaptionFont(int height, TFontStyles style) {
 class HtmlWinMetrics : public ::testing::Test {
  protected:
   void SetUp() override {
-    FScreen = GetDC(nullptr);
-    ASSERT_NE(FScreen, nullptr);
-    FDC = CreateCompatibleDC(FScreen);
-    ASSERT_NE(FDC, nullptr);
-  }
-  void TearDown() override {
-    DeleteDC(FDC);
-    ReleaseDC(nullptr, FScreen);
+    ASSERT_TRUE(FScreen);
+    ASSERT_TRUE(FMemory);
   }
   void ExpectSameAsDirect(THtmlTextMetricsWin& metrics) {
     for (const TFontCase& font : Fonts) {
       SCOPED_TRACE(std::to_string(font.Height) + " " + std::to_string(font.Style.Bits()));
-      const TDirectFont direct(FDC, font);
+      const TDirectFont direct(FMemory.Get(), font);
       const TEXTMETRICW tm = direct.Metrics();
       const THtmlFontMetrics measured = metrics.FontMetrics(FontOf(font));
       EXPECT_EQ(measured.Height, tm.tmHeight);
@@ -114,15 +104,15 @@ class HtmlWinMetrics : public ::testing::Test {
     }
   }
 
-  HDC FScreen = nullptr;
-  HDC FDC = nullptr;
+  const TWindowDC FScreen;
+  const TMemoryDC FMemory = ScreenCompatibleDC();
 };
 
 TEST_F(HtmlWinMetrics, AgreeWithGetTextMetricsAndDrawText) {
   THtmlTextMetricsWin metrics;
   ExpectSameAsDirect(metrics);
   ExpectSameAsDirect(metrics);  // the second round comes from the font cache
-  EXPECT_EQ(metrics.ScreenLogPixelsY(), GetDeviceCaps(FScreen, LOGPIXELSY));
+  EXPECT_EQ(metrics.ScreenLogPixelsY(), GetDeviceCaps(FScreen.Get(), LOGPIXELSY));
 }
 
 TEST_F(HtmlWinMetrics, SetDCReplacesTheMeasuringSurface) {
@@ -131,9 +121,9 @@ TEST_F(HtmlWinMetrics, SetDCReplacesTheMeasuringSurface) {
   ASSERT_NE(before, nullptr);
   metrics.SetDC(nullptr);
   EXPECT_EQ(metrics.Handle(), before);
-  metrics.SetDC(FScreen);
+  metrics.SetDC(FScreen.Get());
   EXPECT_NE(metrics.Handle(), nullptr);
-  EXPECT_NE(metrics.Handle(), FScreen);
+  EXPECT_NE(metrics.Handle(), FScreen.Get());
   ExpectSameAsDirect(metrics);
 }
 
@@ -177,14 +167,14 @@ TEST_F(HtmlWinMetrics, DialogCaptionHasTheHostStructure) {
       ASSERT_NE(line, nullptr);
       int tallest = 0;
       if (line->FItemType == THtmlItemType::hitBreak && i + 1 < items.size() && items[i + 1]->AsBreak()) {
-        const TDirectFont direct(FDC, CaptionFont(line->FontHeight, line->FontStyle));
+        const TDirectFont direct(FMemory.Get(), CaptionFont(line->FontHeight, line->FontStyle));
         tallest = direct.Metrics().tmHeight;
       }
       int width = 0;
       for (++i; i < items.size() && !items[i]->AsBreak(); ++i) {
         const THtmlItem& run = *items[i];
         const std::wstring text(reinterpret_cast<const wchar_t*>(run.Text().c_str()));
-        const TDirectFont direct(FDC, CaptionFont(run.FontHeight, run.FontStyle));
+        const TDirectFont direct(FMemory.Get(), CaptionFont(run.FontHeight, run.FontStyle));
         EXPECT_EQ(run.FWidth, direct.Extent(text.c_str()) + 1);
         width += run.FWidth;
         tallest = std::max<int>(tallest, direct.Metrics().tmHeight);

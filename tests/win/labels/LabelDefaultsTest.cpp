@@ -49,14 +49,9 @@ std::vector<TPropertyCase> LabelDefaults() {
   };
 }
 
-void ExpectDefaults(TPersistent& instance, const std::vector<TPropertyCase>& cases) {
-  for (const TPropertyCase& c : cases)
-    EXPECT_TRUE(HoldsValue(instance, c));
-}
-
 TEST(Defaults, HTMLLabel) {
   TExHTMLLabel label(nullptr);
-  ExpectDefaults(label, LabelDefaults());
+  ExpectHoldsAll(label, LabelDefaults());
 }
 
 }  // namespace

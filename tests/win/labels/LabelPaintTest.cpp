@@ -10,15 +10,10 @@ namespace {
 
 constexpr TColor kPaleYellow = ColorValue(0x00D3F9FE);
 
-// The size of the dialog's header band.
-class LabelPainting : public ShownFormTest {
- protected:
-  LabelPainting() : ShownFormTest(445, 200) {}
-};
+using LabelPainting = HeaderBandFormTest;
 
 TEST_F(LabelPainting, OpaqueLabelFillsItsAreaAndDrawsTextInsideTheBorder) {
-  auto* label = new TExHTMLLabel(FForm.get());
-  label->SetParent(FForm.get());
+  auto* label = AddControl<TExHTMLLabel>();
   label->SetAutoSize(false);
   label->SetBounds(0, 0, 445, 65);
   label->SetThemeMode(TThemeMode::ttmNone);
@@ -29,8 +24,7 @@ TEST_F(LabelPainting, OpaqueLabelFillsItsAreaAndDrawsTextInsideTheBorder) {
   label->SetCaption(
       u"Bitte achten Sie auf die <B>korrekte Eingabe</B> Ihrer Daten, da eine Registrierung sonst "
       u"nicht m\u00F6glich ist!");
-  auto* transparent = new TExHTMLLabel(FForm.get());
-  transparent->SetParent(FForm.get());
+  auto* transparent = AddControl<TExHTMLLabel>();
   transparent->SetAutoSize(false);
   transparent->SetBounds(0, 100, 445, 65);
   transparent->SetColor(kPaleYellow);
@@ -59,8 +53,7 @@ TEST_F(LabelPainting, OnlyAPlainLabelRaisesOnClick) {
     int Clicks;
   } cases[] = {{false, 1}, {true, 0}};
   for (const auto& c : cases) {
-    auto* label = new TExHTMLLabel(FForm.get());
-    label->SetParent(FForm.get());
+    auto* label = AddControl<TExHTMLLabel>();
     label->SetAutoSize(false);
     label->SetBounds(10, 10, 100, 20);
     label->SetIsHTML(c.IsHTML);

@@ -6,16 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "DescriptionRoot.h"
 #include "ExHTMLLbl.h"
+#include "StoredDescriptionTest.h"
+#include "StoredThemeMode.h"
 #include "StoredValues.h"
 
 namespace {
 
-class LabelDescription : public testing::Test {
+class LabelDescription : public StoredDescriptionTest<RegisterHtmlLabelClasses> {
  protected:
-  static void SetUpTestSuite() { RegisterHtmlLabelClasses(); }
-
   // Reads `child` into the root; the first description read also holds the container "Snippets".
   template <class T>
   T& Read(const TStreamObject& child) {
@@ -25,8 +24,6 @@ class LabelDescription : public testing::Test {
     children.push_back(child);
     return FRoot.ReadChild<T>(std::move(children), child.Name);
   }
-
-  TDescriptionRoot FRoot{nullptr};
 };
 
 TEST_F(LabelDescription, HTMLLabelTakesEveryStoredValue) {
@@ -82,29 +79,9 @@ TEST_F(LabelDescription, HTMLLabelTakesEveryStoredValue) {
   EXPECT_EQ(FRoot.Calls, (std::vector<std::string>{"click Link", "link Link ExHTMLSnip1"}));
 }
 
-// The older descriptions store UseXPThemes instead of ThemeMode; it is never read back.
-struct TUseXPThemesCase {
-  TThemeMode StoredMode;
-  bool UseXPThemes;
-  TThemeMode Expected;
-};
-const TUseXPThemesCase kUseXPThemesCases[] = {
-    {TThemeMode::ttmPlatform, false, TThemeMode::ttmNone},
-    {TThemeMode::ttmNone, true, TThemeMode::ttmPlatform},
-    {TThemeMode::ttmNative, true, TThemeMode::ttmPlatform},
-    {TThemeMode::ttmPlatform, true, TThemeMode::ttmPlatform},
-};
-
 TEST_F(LabelDescription, UseXPThemesSetsThemeMode) {
-  int n = 0;
-  for (const auto& c : kUseXPThemesCases) {
-    const std::vector<TPropertyCase> values = {{"ThemeMode", Stored(c.StoredMode)},
-                                               {"UseXPThemes", Stored(c.UseXPThemes)}};
-    const std::string suffix = std::to_string(n++);
-    auto& label = Read<TExHTMLLabel>(StoredObject("TExHTMLLabel", "Label" + suffix, values));
-    EXPECT_EQ(label.GetThemeMode(), c.Expected) << "case " << suffix;
-    EXPECT_FALSE(ReadPropertyValue(label, "UseXPThemes").has_value());
-  }
+  ExpectUseXPThemesSetsThemeMode<TExHTMLLabel>(
+      "TExHTMLLabel", [&](const TStreamObject& child) -> TExHTMLLabel& { return Read<TExHTMLLabel>(child); });
 }
 
 TEST_F(LabelDescription, FontHeightAloneSwitchesParentFontOff) {

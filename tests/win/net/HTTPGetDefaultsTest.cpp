@@ -21,14 +21,9 @@ std::vector<TPropertyCase> HTTPGetDefaults() {
   };
 }
 
-void ExpectDefaults(TPersistent& instance, const std::vector<TPropertyCase>& cases) {
-  for (const TPropertyCase& c : cases)
-    EXPECT_TRUE(HoldsValue(instance, c));
-}
-
 TEST(Defaults, HTTPGet) {
   THTTPGet get(nullptr);
-  ExpectDefaults(get, HTTPGetDefaults());
+  ExpectHoldsAll(get, HTTPGetDefaults());
 }
 
 }  // namespace

@@ -6,23 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "DescriptionRoot.h"
 #include "HTTPGet.h"
+#include "StoredDescriptionTest.h"
 #include "StoredValues.h"
 
 namespace {
 
-class HTTPGetDescription : public testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterHTTPGetClasses(); }
-
-  template <class T>
-  T& Read(const TStreamObject& child) {
-    return FRoot.ReadChild<T>({child}, child.Name);
-  }
-
-  TDescriptionRoot FRoot{nullptr};
-};
+using HTTPGetDescription = StoredDescriptionTest<RegisterHTTPGetClasses>;
 
 TEST_F(HTTPGetDescription, HTTPGetTakesEveryStoredValue) {
   const std::vector<TPropertyCase> values = {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ExPanel.h"
+#include "FlatFrameDefaults.h"
 #include "StoredValues.h"
 
 namespace {
@@ -28,12 +29,6 @@ std::vector<TPropertyCase> PanelDefaults() {
       {"OwnerDraw", Stored(false)},
       {"BorderStyle", Stored(TBorderStyle::bsNone)},
       {"BorderType", Stored(TExFlatBorderType::fbtSunken)},
-      {"BorderSides", Stored(AllBorderSides)},
-      {"BorderColorDkShadow", Stored(cl3DDkShadow)},
-      {"BorderColorFace", Stored(clBtnFace)},
-      {"BorderColorShadow", Stored(clBtnShadow)},
-      {"BorderColorHighlight", Stored(clBtnHighlight)},
-      {"BorderColorWindow", Stored(clWindow)},
       {"BevelOuter", Stored(TBevel::bvRaised)},
       {"BevelInner", Stored(TBevel::bvNone)},
       {"BevelWidth", Stored(1)},
@@ -60,6 +55,8 @@ std::vector<TPropertyCase> PanelDefaults() {
       {"ParentColor", Stored(false)},
       {"DockOrientation", Stored(TDockOrientation::doNoOrient)},
   };
+  const std::vector<TPropertyCase> frame = FlatFrameDefaults();
+  cases.insert(cases.end(), frame.begin(), frame.end());
   const std::vector<TPropertyCase> handleDefaults = {{"Enabled", Stored(false)},
                                                      {"Size", Stored(0)},
                                                      {"Kind", Stored(TExPanelGrabHandleKind::ghkNone)},
@@ -71,14 +68,9 @@ std::vector<TPropertyCase> PanelDefaults() {
   return cases;
 }
 
-void ExpectDefaults(TPersistent& instance, const std::vector<TPropertyCase>& cases) {
-  for (const TPropertyCase& c : cases)
-    EXPECT_TRUE(HoldsValue(instance, c));
-}
-
 TEST(Defaults, Panel) {
   TExPanel panel(nullptr);
-  ExpectDefaults(panel, PanelDefaults());
+  ExpectHoldsAll(panel, PanelDefaults());
 }
 
 }  // namespace

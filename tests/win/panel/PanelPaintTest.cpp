@@ -9,15 +9,10 @@ namespace {
 
 constexpr TColor kBlue = ColorValue(0x00CE7B00);
 
-// The size of the dialog's header band.
-class PanelPainting : public ShownFormTest {
- protected:
-  PanelPainting() : ShownFormTest(445, 200) {}
-};
+using PanelPainting = HeaderBandFormTest;
 
 TEST_F(PanelPainting, PanelShowsItsColourEverywhere) {
-  auto* panel = new TExPanel(FForm.get());
-  panel->SetParent(FForm.get());
+  auto* panel = AddControl<TExPanel>();
   panel->SetBounds(0, 0, 445, 65);
   panel->SetThemeMode(TThemeMode::ttmNone);
   panel->SetBevelOuter(TPanelBevelStyle::bvNone);

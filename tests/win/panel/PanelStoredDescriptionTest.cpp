@@ -6,23 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "DescriptionRoot.h"
 #include "ExPanel.h"
+#include "StoredDescriptionTest.h"
+#include "StoredThemeMode.h"
 #include "StoredValues.h"
 
 namespace {
 
-class PanelDescription : public testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterPanelClasses(); }
-
-  template <class T>
-  T& Read(const TStreamObject& child) {
-    return FRoot.ReadChild<T>({child}, child.Name);
-  }
-
-  TDescriptionRoot FRoot{nullptr};
-};
+using PanelDescription = StoredDescriptionTest<RegisterPanelClasses>;
 
 TEST_F(PanelDescription, PanelTakesEveryStoredValue) {
   const std::vector<TPropertyCase> values = {
@@ -88,29 +79,9 @@ TEST_F(PanelDescription, PanelTakesEveryStoredValue) {
   EXPECT_EQ(FRoot.Calls, (std::vector<std::string>{"paint Busy", "move Busy"}));
 }
 
-// The older descriptions store UseXPThemes instead of ThemeMode; it is never read back.
-struct TUseXPThemesCase {
-  TThemeMode StoredMode;
-  bool UseXPThemes;
-  TThemeMode Expected;
-};
-const TUseXPThemesCase kUseXPThemesCases[] = {
-    {TThemeMode::ttmPlatform, false, TThemeMode::ttmNone},
-    {TThemeMode::ttmNone, true, TThemeMode::ttmPlatform},
-    {TThemeMode::ttmNative, true, TThemeMode::ttmPlatform},
-    {TThemeMode::ttmPlatform, true, TThemeMode::ttmPlatform},
-};
-
 TEST_F(PanelDescription, UseXPThemesSetsThemeMode) {
-  int n = 0;
-  for (const auto& c : kUseXPThemesCases) {
-    const std::vector<TPropertyCase> values = {{"ThemeMode", Stored(c.StoredMode)},
-                                               {"UseXPThemes", Stored(c.UseXPThemes)}};
-    const std::string suffix = std::to_string(n++);
-    auto& panel = Read<TExPanel>(StoredObject("TExPanel", "Panel" + suffix, values));
-    EXPECT_EQ(panel.GetThemeMode(), c.Expected) << "case " << suffix;
-    EXPECT_FALSE(ReadPropertyValue(panel, "UseXPThemes").has_value());
-  }
+  ExpectUseXPThemesSetsThemeMode<TExPanel>(
+      "TExPanel", [&](const TStreamObject& child) -> TExPanel& { return Read<TExPanel>(child); });
 }
 
 TEST_F(PanelDescription, UnknownEnumerationValueIsAnError) {

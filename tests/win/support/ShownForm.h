@@ -7,21 +7,16 @@
 
 #include "Forms.h"
 #include "MessagePump.h"
+#include "Pixels.h"
 
 // A pixel of the control's whole window (frame included), in 0x00BBGGRR form.
 inline COLORREF WindowPixel(TWinControl& control, int x, int y) {
-  HDC dc = GetWindowDC(control.Handle());
-  const COLORREF pixel = GetPixel(dc, x, y);
-  ReleaseDC(control.Handle(), dc);
-  return pixel;
+  return WindowPixel(control.Handle(), POINT{x, y});
 }
 
 // A pixel of the control's client area (of its parent's for a graphic control), in 0x00BBGGRR form.
 inline COLORREF ClientPixel(TWinControl& control, POINT p) {
-  HDC dc = GetDC(control.Handle());
-  const COLORREF pixel = GetPixel(dc, p.x, p.y);
-  ReleaseDC(control.Handle(), dc);
-  return pixel;
+  return ClientPixel(control.Handle(), p);
 }
 
 class ShownFormTest : public testing::Test {
@@ -32,6 +27,14 @@ class ShownFormTest : public testing::Test {
     FForm->SetBounds(0, 0, width, height);
   }
 
+  // A control of class T on the form, which owns it.
+  template <class T>
+  T* AddControl() {
+    auto* control = new T(FForm.get());
+    control->SetParent(FForm.get());
+    return control;
+  }
+
   // Shows the form and handles every message waiting, so that painting and frame drawing are done.
   void Show() {
     FForm->Show();
@@ -40,4 +43,10 @@ class ShownFormTest : public testing::Test {
   }
 
   std::unique_ptr<TForm> FForm = std::make_unique<TForm>(nullptr);
+};
+
+// A shown form as wide as the dialog's header band, for the controls the dialog puts into it.
+class HeaderBandFormTest : public ShownFormTest {
+ protected:
+  HeaderBandFormTest() : ShownFormTest(445, 200) {}
 };

@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <string>
 
+#include "Handles.h"
+
 namespace {
 
 std::wstring Widen(const char* text) {
@@ -123,17 +125,17 @@ DWORD WINAPI DrainInput(void*) {
 }
 
 int Hold(const std::wstring& name, int seconds) {
-  HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  TFileHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     std::printf("cannot open the file: error %lu\n", GetLastError());
     return 1;
   }
   std::printf("held\n");
   std::fflush(stdout);
-  HANDLE input = CreateThread(nullptr, 0, DrainInput, nullptr, 0, nullptr);
-  WaitForSingleObject(input, static_cast<DWORD>(seconds) * 1000);
-  CloseHandle(file);
+  const TKernelHandle input(CreateThread(nullptr, 0, DrainInput, nullptr, 0, nullptr));
+  WaitForSingleObject(input.Get(), static_cast<DWORD>(seconds) * 1000);
+  file.Reset();
   std::printf("released\n");
   std::fflush(stdout);
   // The input thread may still be reading: the process ends without waiting for it.

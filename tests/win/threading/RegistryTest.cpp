@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Handles.h"
 #include "Registry.h"
 
 namespace {
@@ -36,14 +37,14 @@ TEST_F(RegistryTest, StoresRegSzWithTheTerminatingNull) {
     ASSERT_TRUE(registry.OpenKey(u"\\Software\\OvantaTest", true));
     registry.WriteString(u"CustomerID", u"ABCDEFGHIJ");
   }
-  HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &opened), ERROR_SUCCESS);
+  const TRegistryKey key(opened);
   DWORD type = 0;
   wchar_t data[32] = {};
   DWORD size = sizeof(data);
   const LSTATUS status =
-      RegQueryValueExW(key, L"CustomerID", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(key);
+      RegQueryValueExW(key.Get(), L"CustomerID", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
   ASSERT_EQ(status, ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(size, 11 * sizeof(wchar_t));

@@ -13,17 +13,16 @@ TSyncWindow::TSyncWindow() {
   }();
   if (!windowClass)
     throw std::runtime_error("RegisterClassExW failed");
-  FWindow = CreateWindowExW(0, L"OvantaTestSyncWindow", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+  FWindow.Reset(CreateWindowExW(0, L"OvantaTestSyncWindow", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                GetModuleHandleW(nullptr), nullptr));
   if (!FWindow)
     throw std::runtime_error("CreateWindowExW failed");
-  SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetSynchronizeWindow(FWindow);
+  SetWindowLongPtrW(FWindow.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetSynchronizeWindow(FWindow.Get());
 }
 
 TSyncWindow::~TSyncWindow() {
   SetSynchronizeWindow(nullptr);
-  DestroyWindow(FWindow);
 }
 
 LRESULT CALLBACK TSyncWindow::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -46,27 +45,4 @@ std::string MessageOf(std::exception_ptr error) {
   } catch (...) {
     return "unknown exception";
   }
-}
-
-TRecordingHandler::TRecordingHandler() : FPrevious(SetExceptionHandler(this)) {}
-
-TRecordingHandler::~TRecordingHandler() {
-  SetExceptionHandler(FPrevious);
-}
-
-void TRecordingHandler::HandleException(TObject* sender, std::exception_ptr error, const TExceptionDisplay&) {
-  Handled.push_back({sender, MessageOf(error)});
-}
-
-std::exception_ptr TRecordingHandler::RunThread(const std::function<void()>& execute) {
-  try {
-    execute();
-  } catch (...) {
-    return std::current_exception();
-  }
-  return nullptr;
-}
-
-void TRecordingHandler::SynchronizeFailed(TObject* thread, std::exception_ptr error) {
-  SyncFailures.push_back({thread, MessageOf(error), GetCurrentThreadId()});
 }

@@ -71,7 +71,7 @@ TEST(ThreadSynchronize, AnExceptionOfTheMethodReachesTheWorkerAfterTheHandler) {
   EXPECT_EQ(caught, "sync failure");
   ASSERT_EQ(handler.SyncFailures.size(), 1u);
   EXPECT_EQ(handler.SyncFailures[0].Thread, &worker);
-  EXPECT_EQ(handler.SyncFailures[0].Message, "sync failure");
+  EXPECT_EQ(handler.SyncFailures[0].Message, u"sync failure");
   EXPECT_EQ(handler.SyncFailures[0].ThreadId, GetCurrentThreadId());
   EXPECT_FALSE(worker.FatalException()) << "the worker handled it";
 }

@@ -91,7 +91,7 @@ TEST(Timer, AnExceptionOfOnTimerGoesToTheApplication) {
   timer.SetInterval(10);
   ASSERT_TRUE(PumpMessagesUntil([&] { return !handler.Handled.empty(); }));
   EXPECT_EQ(handler.Handled[0].Sender, &timer);
-  EXPECT_EQ(handler.Handled[0].Message, "tick failure");
+  EXPECT_EQ(handler.Handled[0].Message, u"tick failure");
 }
 
 TEST(Timer, ClassInfoReadsTheStoredProperties) {

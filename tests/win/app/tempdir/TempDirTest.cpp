@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AnsiText.h"
+#include "Handles.h"
 #include "UnitOvanta.h"
 #include "WinText.h"
 
@@ -41,18 +42,15 @@ std::u16string AsciiLowerCase(std::u16string text) {
 }
 
 bool CreateAnsiFile(const std::string& name) {
-  const HANDLE file =
-      CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return false;
-  CloseHandle(file);
-  return true;
+  const TFileHandle file(
+      CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return static_cast<bool>(file);
 }
 
 void RemoveTree(const std::u16string& directory) {
   WIN32_FIND_DATAW entry;
-  const HANDLE search = FindFirstFileW(WideText(directory + u"\\*"), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
+  const TFindHandle search(FindFirstFileW(WideText(directory + u"\\*"), &entry));
+  if (search) {
     do {
       const std::u16string name = FromWide(entry.cFileName);
       if (name == u"." || name == u"..")
@@ -63,8 +61,7 @@ void RemoveTree(const std::u16string& directory) {
       } else {
         DeleteFileW(WideText(path));
       }
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &entry));
   }
   RemoveDirectoryW(WideText(directory));
 }

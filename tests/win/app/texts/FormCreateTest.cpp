@@ -13,6 +13,7 @@
 #include "DownloadFile.h"
 #include "ExHTMLLbl.h"
 #include "HTTPGet.h"
+#include "Handles.h"
 #include "ProductConfig.h"
 #include "StdCtrls.h"
 #include "StoredDialog.h"
@@ -148,10 +149,9 @@ TEST_F(FormCreateTest, TargetInADirectoryTheCodePageCannotSpellUsesItsShortForm)
   const auto form = CreatedDialog();
   const std::string& target = form->HTTPGetUpdate->GetFileName();
   ASSERT_NE(target.find("quillonVV.exe"), std::string::npos) << target;
-  const HANDLE file = CreateFileW(WideText(AnsiToUnicode(target)), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << target;
-  CloseHandle(file);
+  ASSERT_TRUE(TFileHandle(CreateFileW(WideText(AnsiToUnicode(target)), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)))
+      << target;
   const std::u16string inLongDirectory = temp.Path() + u"\\quillonVV.exe";
   EXPECT_NE(GetFileAttributesW(WideText(inLongDirectory)), INVALID_FILE_ATTRIBUTES) << target;
   DeleteFileW(WideText(inLongDirectory));
