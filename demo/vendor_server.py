@@ -24,6 +24,7 @@ import http.server
 import json
 import math
 import os
+import signal
 import sys
 import threading
 import time
@@ -173,6 +174,10 @@ class VendorHandler(http.server.BaseHTTPRequestHandler):
                 log.write(json.dumps(record) + "\n")
 
 
+def stop_serving(signal_number, frame):
+    raise KeyboardInterrupt
+
+
 def serve(arguments):
     try:
         with open(arguments.installer, "rb") as installer:
@@ -187,7 +192,10 @@ def serve(arguments):
     except OSError as error:
         print(f"error: cannot listen on {arguments.address}:{arguments.port}: {error}", file=sys.stderr)
         return 1
-    server.daemon_threads = True
+    # A stop request lets the answers under way finish and be reported: whoever stops the server reads its log
+    # afterwards, and a client may have had its last byte before the line was written.
+    server.daemon_threads = False
+    signal.signal(signal.SIGTERM, stop_serving)
     print(f"Vendor server on http://{arguments.address}:{arguments.port}{DOWNLOAD_PATH}: installer "
           f"{arguments.installer} ({len(VendorHandler.installer)} bytes), password {PASSWORD!r}"
           + (f", answer {arguments.answer}" if arguments.answer else ""),
