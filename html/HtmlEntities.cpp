@@ -1,6 +1,6 @@
 #include "HtmlEntities.h"
 
-#include <algorithm>
+#include "HtmlNameTables.h"
 
 namespace {
 
@@ -25,13 +25,7 @@ constexpr TEntity EntityTable[] = {
     {u"euro", 8364},
 };
 
-constexpr std::size_t LongestName() {
-  std::size_t longest = 0;
-  for (const TEntity& entity : EntityTable)
-    longest = std::max(longest, entity.Name.size());
-  return longest;
-}
-static_assert(LongestName() == LongestEntityName);
+static_assert(LongestName(EntityTable) == LongestEntityName);
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #include "HtmlTags.h"
 
-#include <algorithm>
 #include <iterator>
+
+#include "HtmlNameTables.h"
 
 namespace {
 
@@ -55,13 +56,7 @@ constexpr TTagName TagTable[] = {
 };
 static_assert(std::size(TagTable) == 41);
 
-constexpr std::size_t LongestName() {
-  std::size_t longest = 0;
-  for (const TTagName& entry : TagTable)
-    longest = std::max(longest, entry.Name.size());
-  return longest;
-}
-static_assert(LongestName() == LongestTagName);
+static_assert(LongestName(TagTable) == LongestTagName);
 
 }  // namespace
 
