@@ -512,7 +512,8 @@ class VendorServerAnswers(unittest.TestCase):
                          ["GET /download/quillonVV.exe  customer ID 'C1 x'  password accepted  -> 200, "
                           f"{len(body)} bytes",
                           "GET /download/quillonVV.exe  customer ID 'C2'  password wrong  -> 401, "
-                          f"{challenge_size} bytes"])
+                          f"{challenge_size} bytes",
+                          "Vendor server stopped"])
 
 
 if __name__ == "__main__":
