@@ -26,6 +26,21 @@ void DispatchWaitingMessages(std::optional<WPARAM>& quitCode) {
   }
 }
 
+// Runs an outcome handler, then `settle` on every path, unless the handler destroyed the component (`self`,
+// a copy, outlives that).
+template <class Handler, class Settle>
+void RaiseOutcome(const std::shared_ptr<THTTPGet*> self, Handler handler, Settle settle) {
+  try {
+    handler();
+  } catch (...) {
+    if (*self)
+      settle();
+    throw;
+  }
+  if (*self)
+    settle();
+}
+
 // A quit request taken from the queue while waiting is handed on to the application's own loop.
 void RepostQuit(const std::optional<WPARAM>& quitCode) {
   if (quitCode)
@@ -89,36 +104,24 @@ bool THTTPGet::StartTransfer(bool toFile) {
 }
 
 void THTTPGet::ReportFailedStart() {
-  const std::shared_ptr<THTTPGet*> self = FSelf;
   // Busy while the handler runs, as for every outcome, so that it cannot start a transfer from inside.
   FReportingFailedStart = true;
-  try {
-    Raise(OnError, this);
-  } catch (...) {
-    if (*self)
-      FReportingFailedStart = false;
-    throw;
-  }
-  if (*self)
-    FReportingFailedStart = false;
+  RaiseOutcome(
+      FSelf, [this] { Raise(OnError, this); }, [this] { FReportingFailedStart = false; });
 }
 
 void THTTPGet::ThreadDone(THTTPGetThread& thread) {
-  const std::shared_ptr<THTTPGet*> self = FSelf;
   // Cleared only after the handler, so that a new transfer cannot start from inside it; also when the handler
   // raises, since the worker frees itself all the same.
-  try {
-    if (!thread.Succeeded())
-      Raise(OnError, this);
-    else if (thread.ToFile())
-      Raise(OnDoneFile, this, thread.FileName(), thread.FileSize());
-    else
-      Raise(OnDoneString, this, thread.StringResult());
-  } catch (...) {
-    if (*self)
-      FThread = nullptr;
-    throw;
-  }
-  if (*self)
-    FThread = nullptr;
+  RaiseOutcome(
+      FSelf,
+      [this, &thread] {
+        if (!thread.Succeeded())
+          Raise(OnError, this);
+        else if (thread.ToFile())
+          Raise(OnDoneFile, this, thread.FileName(), thread.FileSize());
+        else
+          Raise(OnDoneString, this, thread.StringResult());
+      },
+      [this] { FThread = nullptr; });
 }
