@@ -6,6 +6,7 @@ const TClassInfo& TCustomExLabel::StaticClass() {
   using C = TCustomExLabel;
   static const TClassInfo info =
       TClassBuilder<C>("TCustomExLabel", &TCustomLabel::StaticClass())
+          .Reference<TExStyleManager>("StyleManager", &C::GetStyleManager, &C::SetStyleManager)
           .Property<std::u16string>("StyleName", &C::GetStyleName, &C::SetStyleName)
           .Property<TThemeMode>("ThemeMode", &C::GetThemeMode, &C::SetThemeMode)
           .Property<bool>("ThemeGlobalMode", &C::GetThemeGlobalMode, &C::SetThemeGlobalMode)
@@ -17,6 +18,17 @@ const TClassInfo& TCustomExLabel::StaticClass() {
 
 TCustomExLabel::TCustomExLabel(TComponent* owner) : TCustomLabel(owner) {
   SetTransparent(true);
+  FStyle.AttachDefaultManager();
+}
+
+void TCustomExLabel::Loaded() {
+  TCustomLabel::Loaded();
+  FStyle.Apply();
+}
+
+void TCustomExLabel::Notification(TComponent* component, TOperation operation) {
+  TCustomLabel::Notification(component, operation);
+  FStyle.Notification(component, operation);
 }
 
 void TCustomExLabel::SetBorderWidth(int value) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ExStyleMan.h"
 #include "StdCtrls.h"
 #include "ThemeResolution.h"
 
@@ -29,10 +30,16 @@ class TCustomExLabel : public TCustomLabel {
   // ttmNone (False). Stored descriptions of older forms carry it.
   bool GetUseXPThemes() const { return UseXPThemesOf(FThemeMode); }
   void SetUseXPThemes(bool value);
-  const std::u16string& GetStyleName() const { return FStyleName; }
-  void SetStyleName(const std::u16string& value) { FStyleName = value; }
+  // The manager the label takes its style from, and the style's name.
+  TExStyleManager* GetStyleManager() const { return FStyle.Manager(); }
+  void SetStyleManager(TExStyleManager* manager) { FStyle.SetManager(manager); }
+  const std::u16string& GetStyleName() const { return FStyle.StyleName(); }
+  void SetStyleName(const std::u16string& value) { FStyle.SetStyleName(value); }
 
  protected:
+  // After loading, the label takes its style.
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
   // The plain label: the background unless Transparent, then the caption.
   void Paint() override;
   // With AutoSize: fits the bounds to the caption plus the border.
@@ -54,5 +61,5 @@ class TCustomExLabel : public TCustomLabel {
   int FBorderWidth = 0;
   TThemeMode FThemeMode = TThemeMode::ttmPlatform;
   bool FThemeGlobalMode = false;
-  std::u16string FStyleName;
+  TExStyleHook FStyle{*this};
 };

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "ThemeServices.h"
+#include "Themes.h"
+
 const TClassInfo& TExPanelGrabHandle::StaticClass() {
   using C = TExPanelGrabHandle;
   static const TClassInfo info =
@@ -51,7 +54,10 @@ const TClassInfo& TCustomExPanel::StaticClass() {
 }
 
 TCustomExPanel::TCustomExPanel(TComponent* owner) : TCustomControl(owner) {
+  ++FCreating;
   SetColor(clBtnFace);
+  if (--FCreating == 0)
+    FStyle.AttachDefaultManager();
 }
 
 void TCustomExPanel::SetBackgroundType(TPanelBackgroundType value) {
@@ -124,10 +130,51 @@ void TCustomExPanel::SetSizeGrip(bool value) {
   ChangeLook(FSizeGrip, value);
 }
 void TCustomExPanel::SetThemeMode(TThemeMode value) {
-  ChangeLook(FThemeMode, value);
+  if (value == FThemeMode)
+    return;
+  FThemeMode = value;
+  ThemeModeChanged();
 }
 void TCustomExPanel::SetThemeGlobalMode(bool value) {
-  ChangeLook(FThemeGlobalMode, value);
+  if (value == FThemeGlobalMode)
+    return;
+  FThemeGlobalMode = value;
+  ThemeModeChanged();
+}
+
+TThemeMode TCustomExPanel::UseThemeMode() const {
+  return ThemeServices().UseTheme(
+      RequestedThemeMode(FThemeGlobalMode, FThemeMode, ThemeApplication().GetThemeGlobalMode()));
+}
+
+void TCustomExPanel::ThemeModeChanged() {
+  if (IsThemed() && HandleAllocated() && !IsDestroying()) {
+    if (!Showing() || IsLoading() || IsReading() || IsDesigning())
+      return;
+    RecreateWnd();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
+    return;
+  }
+  Invalidate();
+}
+
+void TCustomExPanel::WndProc(TMessage& message) {
+  if (message.Msg == WM_THEMECHANGED) {
+    ThemeModeChanged();
+    message.Result = 1;
+    return;
+  }
+  TCustomControl::WndProc(message);
+}
+
+void TCustomExPanel::Loaded() {
+  TCustomControl::Loaded();
+  FStyle.Apply();
+}
+
+void TCustomExPanel::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  FStyle.Notification(component, operation);
 }
 
 void TCustomExPanel::SetUseXPThemes(bool value) {
@@ -218,6 +265,7 @@ const TClassInfo& TExPanel::StaticClass() {
           .Property<TThemeMode>("ThemeMode", &C::GetThemeMode, &C::SetThemeMode)
           .Property<bool>("ThemeGlobalMode", &C::GetThemeGlobalMode, &C::SetThemeGlobalMode)
           .Property<bool>("UseXPThemes", nullptr, &C::SetUseXPThemes)
+          .Reference<TExStyleManager>("StyleManager", &C::GetStyleManager, &C::SetStyleManager)
           .Property<std::u16string>("StyleName", &C::GetStyleName, &C::SetStyleName)
           .Event<TNotifyEvent>("OnPaint", &C::OnPaint)
           .Event<TNotifyEvent>("OnMove", &C::OnMove)

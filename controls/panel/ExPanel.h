@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Controls.h"
+#include "ExStyleMan.h"
 #include "FlatBorderTypes.h"
 #include "ThemeResolution.h"
 
@@ -184,8 +185,14 @@ class TCustomExPanel : public TCustomControl {
   // ttmNone (False). Stored descriptions of older forms carry it.
   bool GetUseXPThemes() const { return UseXPThemesOf(FThemeMode); }
   void SetUseXPThemes(bool value);
-  const std::u16string& GetStyleName() const { return FStyleName; }
-  void SetStyleName(const std::u16string& value) { FStyleName = value; }
+  // The mode the panel draws with: its own or the application's, as this process resolves it.
+  TThemeMode UseThemeMode() const;
+  bool IsThemed() const { return UseThemeMode() != TThemeMode::ttmNone; }
+  // The manager the panel takes its style from, and the style's name.
+  TExStyleManager* GetStyleManager() const { return FStyle.Manager(); }
+  void SetStyleManager(TExStyleManager* manager) { FStyle.SetManager(manager); }
+  const std::u16string& GetStyleName() const { return FStyle.StyleName(); }
+  void SetStyleName(const std::u16string& value) { FStyle.SetStyleName(value); }
 
   TNotifyEvent OnPaint;
   TNotifyEvent OnMove;
@@ -194,6 +201,12 @@ class TCustomExPanel : public TCustomControl {
   void Paint() override;
   // The child area: the client rectangle less BorderWidth, the bevels and the strips of the grab handles.
   void AdjustClientRect(RECT& rect) override;
+  // The theme settings changed: a themed, showing panel is made again with its new look; any other panel is
+  // invalidated.
+  virtual void ThemeModeChanged();
+  void WndProc(TMessage& message) override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   friend class TExPanelGrabHandle;
@@ -243,7 +256,8 @@ class TCustomExPanel : public TCustomControl {
   TColor FBevelSpaceColor = clBtnFace;
   bool FShowFocus = false;
   bool FLocked = false;
-  std::u16string FStyleName;
+  TExStyleHook FStyle{*this};
+  int FCreating = 0;
 };
 
 class TExPanel : public TCustomExPanel {

@@ -24,3 +24,16 @@ std::optional<TThemeMode> ThemeModeForUseXPThemes(TThemeMode current, bool value
     return std::nullopt;
   return mode;
 }
+
+bool AcceptsUseXPThemes(bool current, bool value, bool xpThemesSupported) {
+  return value != current && (!value || xpThemesSupported);
+}
+
+std::optional<std::uint32_t> ThemeAppPropertiesFor(bool useXPThemes, bool familyOnly) {
+  constexpr std::uint32_t nonClientAndControls = 3;
+  if (useXPThemes)
+    return nonClientAndControls;
+  if (familyOnly)
+    return std::nullopt;
+  return 0;
+}

@@ -2,6 +2,7 @@
 // The rules that turn a control's theme settings into the mode it draws with. They depend only on their
 // arguments; the platform's answers (is a renderer active, are visual styles in use) are passed in.
 
+#include <cstdint>
 #include <optional>
 
 #include "ThemeMode.h"
@@ -32,3 +33,12 @@ constexpr bool UseXPThemesOf(TThemeMode mode) {
 // The ThemeMode that writing UseXPThemes = `value` gives: ttmPlatform for True, ttmNone for False; none when
 // the control already has that mode.
 std::optional<TThemeMode> ThemeModeForUseXPThemes(TThemeMode current, bool value);
+
+// Whether the application takes a new UseXPThemes value: not the value it holds, and not True while the
+// platform does not support visual styles.
+bool AcceptsUseXPThemes(bool current, bool value, bool xpThemesSupported);
+
+// The flags for the platform's theme-application properties when the application switches visual styles on
+// (3: non-client areas and controls) or off (0); none when switching off for the family only, which leaves
+// the rest of the process themed.
+std::optional<std::uint32_t> ThemeAppPropertiesFor(bool useXPThemes, bool familyOnly);

@@ -1,8 +1,5 @@
 #include "Reader.h"
 
-namespace {
-
-// Follows "A.B.C" to the object that holds property C and returns C's information.
 const TPropertyInfo* ResolveProperty(TPersistent*& instance, std::string_view path) {
   for (;;) {
     const auto dot = path.find('.');
@@ -15,6 +12,8 @@ const TPropertyInfo* ResolveProperty(TPersistent*& instance, std::string_view pa
     path.remove_prefix(dot + 1);
   }
 }
+
+namespace {
 
 class TTreeReader {
  public:

@@ -92,4 +92,34 @@ INSTANTIATE_TEST_SUITE_P(
                     TWriteCase{ttmPlatform, true, std::nullopt}, TWriteCase{ttmPlatform, false, ttmNone},
                     TWriteCase{ttmNone, false, std::nullopt}, TWriteCase{ttmNone, true, ttmPlatform}));
 
+struct TApplicationWriteCase {
+  bool Current;
+  bool Value;
+  bool Supported;
+  bool Accepted;
+};
+
+class ApplicationUseXPThemesWriteTest : public testing::TestWithParam<TApplicationWriteCase> {};
+
+TEST_P(ApplicationUseXPThemesWriteTest, IsTakenOnlyWhenItChangesSomethingPossible) {
+  const TApplicationWriteCase& c = GetParam();
+  EXPECT_EQ(AcceptsUseXPThemes(c.Current, c.Value, c.Supported), c.Accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ApplicationUseXPThemesWriteTest,
+                         testing::Values(TApplicationWriteCase{true, true, true, false},
+                                         TApplicationWriteCase{false, false, true, false},
+                                         TApplicationWriteCase{true, false, true, true},
+                                         TApplicationWriteCase{true, false, false, true},
+                                         TApplicationWriteCase{false, true, true, true},
+                                         // Switching on is refused where visual styles are not supported.
+                                         TApplicationWriteCase{false, true, false, false}));
+
+TEST(ThemeAppProperties, OnThemesEverythingOffLeavesTheProcessAloneForTheFamilyOnly) {
+  EXPECT_EQ(ThemeAppPropertiesFor(true, false), 3u);
+  EXPECT_EQ(ThemeAppPropertiesFor(true, true), 3u);
+  EXPECT_EQ(ThemeAppPropertiesFor(false, false), 0u);
+  EXPECT_EQ(ThemeAppPropertiesFor(false, true), std::nullopt);
+}
+
 }  // namespace
