@@ -71,6 +71,36 @@ void THtmlInputItem::SetInputType(THtmlInputType Value) {
   FTag = static_cast<std::int32_t>(group - groups.begin()) + 1;
 }
 
+void THtmlInputItem::SetChecked(bool Value) {
+  if (Value == FChecked)
+    return;
+  if (Value && FInputType == THtmlInputType::itRadioButton && FTag > 0 && FOwner) {
+    for (THtmlItem* item : FOwner->FControlsArray) {
+      auto* member = dynamic_cast<THtmlInputItem*>(item);
+      if (member && member->FTag == FTag)
+        member->FChecked = false;
+    }
+  }
+  FChecked = Value;
+  if (FOwner) {
+    Raise(FOwner->OnInputItemChecked, FOwner, this);
+    Raise(FOwner->OnChange, FOwner);
+  }
+}
+
+void THtmlInputItem::Click() {
+  SetChecked(!FChecked);
+  if (FOwner)
+    Raise(FOwner->OnChange, FOwner);
+}
+
+void THtmlInputItem::KeyDownTransfer(std::uint16_t& Key, TShiftState) {
+  constexpr std::uint16_t Space = 32;
+  if (Key != Space)
+    return;
+  SetChecked(FInputType == THtmlInputType::itRadioButton || !FChecked);
+}
+
 void THtmlInputItem::AsHTML(std::u16string& Text) const {
   auto attribute = [&Text](std::u16string_view name, std::u16string_view value) {
     Text.append(name).append(u"=\"").append(value).append(u"\" ");

@@ -46,6 +46,11 @@ constexpr std::uint32_t HtmlClosedParagraphBit = 0x80000000u;
 // FTWidth while a run's text has not been measured.
 constexpr std::uint16_t HtmlTextNotMeasured = 0xFFFF;
 
+struct THtmlPoint {
+  int X = 0;
+  int Y = 0;
+};
+
 struct THtmlRect {
   int Left = 0;
   int Top = 0;
@@ -161,6 +166,14 @@ class THtmlInputItem : public THtmlItem {
   void Assign(const THtmlItem& Source) override;
   THtmlInputType InputType() const { return FInputType; }
   void SetInputType(THtmlInputType Value);
+  // A check box toggles; a radio button toggles too, unchecking the rest of its group when it becomes
+  // checked.
+  void Click();
+  // The space key toggles a check box and checks a radio button.
+  void KeyDownTransfer(std::uint16_t& Key, TShiftState Shift);
+  // Checking a grouped radio button first unchecks its group quietly; a change is announced through the
+  // owner's OnInputItemChecked and OnChange.
+  void SetChecked(bool Value);
 
   bool FChecked = false;
   std::u16string FName;
@@ -240,6 +253,9 @@ class THtmlData : public TObject {
   THtmlRect FRect;
   // The renderer that shows the document listens here to repaint.
   TNotifyEvent OnActiveItemChange;
+  TNotifyEvent OnChange;
+  // An input item's check state changed.
+  TEvent<THtmlInputItem*> OnInputItemChecked;
 
  private:
   friend void LayoutLines(THtmlData& Data);

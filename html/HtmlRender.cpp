@@ -15,6 +15,10 @@ THtmlRender::~THtmlRender() = default;
 void THtmlRender::Bind(THtmlData& Document) {
   Document.SetMetrics(FMetrics.get());
   Document.OnActiveItemChange = [this](TObject*) { Change(); };
+  Document.OnChange = [this](TObject*) { Change(); };
+  Document.OnInputItemChecked = [this](TObject*, THtmlInputItem* Item) {
+    Raise(OnInputItemChecked, this, Item);
+  };
 }
 
 void THtmlRender::SetData(THtmlData* NewData) {

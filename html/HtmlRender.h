@@ -7,11 +7,13 @@
 // a href, font (face, name, size, color, bgcolor, background), lists (ul, ol, li), hr, ind, img, input,
 // variables written as ~~Name between angle brackets, comments and character references.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "HtmlCanvas.h"
 #include "HtmlData.h"
 #include "HtmlTextMetrics.h"
 #include "Object.h"
@@ -31,6 +33,9 @@ class IHtmlImageSource {
 
 // Sender, the variable's name, and its value: "~~" on entry, the text shown on return.
 using THtmlVariableNeededEvent = TEvent<const std::u16string& /*aVarName*/, std::u16string& /*aVarValue*/>;
+
+// Sender and the input item whose state changed.
+using THtmlInputItemChangedEvent = TEvent<THtmlInputItem* /*InputItem*/>;
 
 class THtmlRender : public TObject {
  public:
@@ -67,15 +72,67 @@ class THtmlRender : public TObject {
   // Raises OnChange.
   void Change();
 
+  // Paints the current document into R of Canvas, scrolled by SrcPoint; text colours are made readable
+  // against AdjustFromColor unless it is clNone.
+  // (Defined here because windows.h renames DrawText and DrawTextEx in the translation units that include
+  // it; the painting itself is PaintDocument.)
+  void DrawText(IHtmlCanvas& Canvas, THtmlPoint SrcPoint, const THtmlRect& R, TColor AdjustFromColor) {
+    PaintDocument(Canvas, SrcPoint, R, false, TColor(0), TColor(0), TColor(0), TColor(0), AdjustFromColor);
+  }
+  // DrawText with UseOverColors: AColor and ABkColor replace the colours of runs that no "font" tag coloured,
+  // ASelColor and ASelBkColor those of the selected item; links keep the document's link colour and style.
+  void DrawTextEx(IHtmlCanvas& Canvas, THtmlPoint SrcPoint, const THtmlRect& R, bool UseOverColors,
+                  TColor AColor, TColor ABkColor, TColor ASelColor, TColor ASelBkColor,
+                  TColor AAdjustFromColor) {
+    PaintDocument(Canvas, SrcPoint, R, UseOverColors, AColor, ABkColor, ASelColor, ASelBkColor,
+                  AAdjustFromColor);
+  }
+
+  // The item under Point + SrcPoint when the document is drawn into R (an empty R: the rectangle of the last
+  // paint); none between runs, beside them and on break items.
+  THtmlItem* ItemAtPoint(THtmlPoint Point, THtmlPoint SrcPoint, const THtmlRect& R) const;
+  // Whether a link lies under the point; HRef receives its target, or empty.
+  bool IsCursorOverLink(THtmlPoint Point, THtmlPoint SrcPoint, const THtmlRect& R,
+                        std::u16string& HRef) const;
+  // Selects whatever item lies under the point, or none.
+  void SelectLinkAt(THtmlPoint Point, THtmlPoint SrcPoint, const THtmlRect& R);
+  // The input item under (X, Y) becomes the active item; anything else makes none active.
+  void MouseMoveTransfer(TShiftState Shift, int X, int Y, const THtmlRect& R);
+  // A click at (X, Y): clears the selection, selects and clicks an input item, selects a link when
+  // LinkSelect is on; raises Change when an item was hit.
+  void ClickTransfer(int X, int Y, const THtmlRect& R);
+  // Tab and Shift+Tab step through links and input items (then Change); other keys go to a selected input
+  // item.
+  void KeyDownTransfer(std::uint16_t& Key, TShiftState Shift);
+  // The next or previous link in the document; stays put at either end.
+  void SelectNextLink();
+  void SelectPrevLink();
+  // The next or previous link, input or control item, wrapping around at either end.
+  void SelectNextSuitableItem();
+  void SelectPrevSuitableItem();
+
+  // Whether a click on a link selects it.
+  bool GetLinkSelect() const { return FLinkSelect; }
+  void SetLinkSelect(bool Value) { FLinkSelect = Value; }
+  // Whether painting goes through an off-screen copy of the target rectangle.
+  bool GetDoubleBuffered() const { return FDoubleBuffered; }
+  void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+
   TNotifyEvent OnChange;
   THtmlVariableNeededEvent OnVariableNeeded;
+  THtmlInputItemChangedEvent OnInputItemChecked;
 
  private:
   void Bind(THtmlData& Document);
+  void PaintDocument(IHtmlCanvas& Canvas, THtmlPoint SrcPoint, const THtmlRect& R, bool UseOverColors,
+                     TColor AColor, TColor ABkColor, TColor ASelColor, TColor ASelBkColor,
+                     TColor AAdjustFromColor);
 
   std::unique_ptr<IHtmlTextMetrics> FMetrics;
   THtmlData FIntData;
   std::vector<std::unique_ptr<THtmlData>> FCreatedData;
   THtmlData* FData;
   IHtmlImageSource* FImageSource = nullptr;
+  bool FLinkSelect = false;
+  bool FDoubleBuffered = true;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// Value types shared by the controls: colours, cursors, font styles and charsets, alignment and anchors.
+// Value types shared by the controls: colours, cursors, font styles and charsets, shift states, alignment and
+// anchors.
 
 #include <cstdint>
 #include <span>
@@ -96,6 +97,16 @@ struct TEnumNames<TFontStyle> {
   static_assert(NamesEveryValue(Names, TFontStyle::fsStrikeOut));
 };
 using TFontStyles = TSet<TFontStyle>;
+
+// Modifier keys and mouse buttons held during an input event.
+enum class TShiftStateFlag : std::uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+template <>
+struct TEnumNames<TShiftStateFlag> {
+  static constexpr std::array<std::string_view, 7> Names{"ssShift", "ssAlt",    "ssCtrl",  "ssLeft",
+                                                         "ssRight", "ssMiddle", "ssDouble"};
+  static_assert(NamesEveryValue(Names, TShiftStateFlag::ssDouble));
+};
+using TShiftState = TSet<TShiftStateFlag>;
 
 enum class TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 template <>

@@ -386,6 +386,30 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   return message.Result;
 }
 
+void TControl::DeliverMessage(TMessage& message) {
+  if (!FMessageWatchers.empty()) {
+    // A watcher may add or remove watchers while it runs.
+    const auto watchers = FMessageWatchers;
+    for (const auto& watcher : watchers)
+      watcher.second(message);
+  }
+  WndProc(message);
+}
+
+void TControl::AddMessageWatcher(const void* key, TMessageWatcher watcher) {
+  for (auto& entry : FMessageWatchers) {
+    if (entry.first == key) {
+      entry.second = std::move(watcher);
+      return;
+    }
+  }
+  FMessageWatchers.emplace_back(key, std::move(watcher));
+}
+
+void TControl::RemoveMessageWatcher(const void* key) {
+  std::erase_if(FMessageWatchers, [key](const auto& entry) { return entry.first == key; });
+}
+
 void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CM_MOUSEENTER:

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Component.h"
@@ -21,14 +23,6 @@ struct TEnumNames<TMouseButton> {
   static constexpr std::array<std::string_view, 3> Names{"mbLeft", "mbRight", "mbMiddle"};
   static_assert(NamesEveryValue(Names, TMouseButton::mbMiddle));
 };
-enum class TShiftStateFlag : std::uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-template <>
-struct TEnumNames<TShiftStateFlag> {
-  static constexpr std::array<std::string_view, 7> Names{"ssShift", "ssAlt",    "ssCtrl",  "ssLeft",
-                                                         "ssRight", "ssMiddle", "ssDouble"};
-  static_assert(NamesEveryValue(Names, TShiftStateFlag::ssDouble));
-};
-using TShiftState = TSet<TShiftStateFlag>;
 TShiftState KeysToShiftState(WPARAM keys);  // from the MK_* flags of a mouse message
 TShiftState KeyboardShiftState();           // from the current keyboard state
 // The system cursor shown for `cursor` (nullptr for crNone; the arrow for crDefault).
@@ -146,6 +140,14 @@ class TControl : public TComponent {
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   // Message handling. The parent hands graphic controls their mouse messages, in client coordinates.
   virtual void WndProc(TMessage& message);
+  // Where the messages of the window system (and those a parent hands on) come in: the watchers see each
+  // one first, then WndProc handles it.
+  void DeliverMessage(TMessage& message);
+  // A watcher sees the control's messages before the control handles them and cannot mark them handled.
+  // Key identifies it for removal; adding under a key already present replaces that watcher.
+  using TMessageWatcher = std::function<void(const TMessage&)>;
+  void AddMessageWatcher(const void* key, TMessageWatcher watcher);
+  void RemoveMessageWatcher(const void* key);
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -217,6 +219,7 @@ class TControl : public TComponent {
   TComponent* FPopupMenu = nullptr;
   TDockOrientation FDockOrientation = TDockOrientation::doNoOrient;
   bool FMouseInControl = false;
+  std::vector<std::pair<const void*, TMessageWatcher>> FMessageWatchers;
 };
 
 // A control without a window, painted by its parent through Paint on the parent's device context.

@@ -218,7 +218,7 @@ LRESULT CALLBACK TWinControl::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     control = FromHandle(wnd);
     if (!control)
       return DefWindowProcW(wnd, msg, wParam, lParam);
-    control->WndProc(message);
+    control->DeliverMessage(message);
   } catch (...) {
     // No exception may cross the window system's frames.
     Application()->HandleException(control, std::current_exception());

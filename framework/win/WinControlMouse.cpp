@@ -56,7 +56,7 @@ bool TWinControl::DispatchMouse(TMessage& message) {
       ReleaseCapture();
   }
   TMessage forwarded{message.Msg, message.WParam, PointToLParam(p.x - target->FLeft, p.y - target->FTop), 0};
-  target->WndProc(forwarded);
+  target->DeliverMessage(forwarded);
   message.Result = forwarded.Result;
   return true;
 }
