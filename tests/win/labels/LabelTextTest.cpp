@@ -37,6 +37,38 @@ TEST(LabelText, PlainLabelKeepsItsCaption) {
   EXPECT_EQ(label.PlainText(), u"<b>&amp;</b>");
 }
 
+TEST(LabelText, VariablesAreAskedOfTheLabelsHandler) {
+  TExHTMLLabel label(nullptr);
+  label.SetAutoSize(false);
+  std::u16string asked;
+  std::u16string answer = u"Q";
+  label.OnVariableNeeded = [&](TObject* sender, const std::u16string& name, std::u16string& value) {
+    EXPECT_EQ(sender, &label);
+    EXPECT_EQ(value, u"~~");
+    asked += name + u";";
+    value = answer;
+  };
+  label.SetCaption(u"Willkommen bei <~~Product>");
+  EXPECT_EQ(asked, u"Product;");
+  const int shortWidth = label.TextRect().right;
+  // The answer is laid out: a longer one makes the text wider.
+  answer = u"Quillon Vollversion";
+  label.RebuildHTML();
+  EXPECT_EQ(asked, u"Product;Product;");
+  EXPECT_GT(label.TextRect().right, shortWidth);
+}
+
+TEST(LabelText, CaptionFollowsTheNameWhileItEqualsIt) {
+  TExHTMLLabel label(nullptr);
+  label.SetName("ExHTMLLabel1");
+  label.SetCaption(u"ExHTMLLabel1");
+  label.SetName("SignupLink");
+  EXPECT_EQ(label.GetCaption(), u"SignupLink");
+  label.SetCaption(u"Jetzt registrieren");
+  label.SetName("Other");
+  EXPECT_EQ(label.GetCaption(), u"Jetzt registrieren");
+}
+
 class ContainerText : public testing::Test {
  protected:
   ContainerText() {
