@@ -1,5 +1,6 @@
 #pragma once
-// THtmlRender: turns captions in the family's small HTML dialect into a laid-out THtmlData. Bad markup is
+// THtmlRender: turns captions in the family's small HTML dialect into a laid-out THtmlData, paints it on an
+// IHtmlCanvas, and finds, selects and drives its links and input items for the hosting control. Bad markup is
 // skipped; a standard exception from a host event ends the parse with an empty document, anything else thrown
 // there reaches the caller after the same cleanup.
 //
