@@ -3,7 +3,6 @@
 // with the family's other controls.
 
 #include <string>
-#include <utility>
 
 #include "StdCtrls.h"
 #include "ThemeResolution.h"

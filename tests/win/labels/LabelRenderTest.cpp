@@ -170,22 +170,24 @@ TEST(LabelRender, WidthChangeWrapsTheTextAgain) {
 TEST(LabelRender, AutoSizeTakesTheTextPlusTheBorder) {
   const struct {
     const char16_t* Caption;
+    bool IsHTML;
     bool Empty;
-  } cases[] = {{u"Hallo <b>Welt</b>", false}, {u"", true}};
+  } cases[] = {{u"Hallo <b>Welt</b>", true, false}, {u"", true, true}, {u"Jetzt registrieren", false, false}};
   for (const auto& c : cases) {
     TExHTMLLabel label(nullptr);
     MakeDialogLabel(label, 300, 100);
+    label.SetIsHTML(c.IsHTML);
     label.SetBorderWidth(7);
     label.SetCaption(c.Caption);
     label.SetAutoSize(true);
     const RECT text = label.TextRect();
     EXPECT_EQ(text.right == 0, c.Empty);
+    EXPECT_EQ(label.GetWidth(), text.right + 14);
+    EXPECT_EQ(label.GetHeight(), text.bottom + 14);
     if (c.Empty) {
       EXPECT_EQ(label.GetWidth(), 14) << "an empty text leaves a square of twice the border";
       EXPECT_EQ(label.GetHeight(), 14);
     }
-    EXPECT_EQ(label.GetWidth(), text.right + 14);
-    EXPECT_EQ(label.GetHeight(), text.bottom + 14);
   }
 }
 
