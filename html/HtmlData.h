@@ -251,10 +251,10 @@ class THtmlData : public TObject {
   std::vector<std::u16string> FRadioList;
   // Rectangle of the last paint.
   THtmlRect FRect;
-  // The renderer that shows the document listens here to repaint.
+  // The renderer that shows the document listens to these: the active item changed, something shown changed
+  // (both repaint), an input item's check state changed.
   TNotifyEvent OnActiveItemChange;
   TNotifyEvent OnChange;
-  // An input item's check state changed.
   TEvent<THtmlInputItem*> OnInputItemChecked;
 
  private:

@@ -221,6 +221,25 @@ TEST_F(HtmlHookTest, PositionsLeftOfTheControlAreNegative) {
   EXPECT_EQ(changes, 1);
 }
 
+// A control without a window, as the labels are: its parent hands it the mouse messages.
+class TGraphicHost : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+};
+
+TEST_F(HtmlHookTest, AGraphicControlSeesTheClicksItsParentHandsOn) {
+  auto* graphic = new TGraphicHost(&form);
+  graphic->SetParent(host);
+  graphic->SetBounds(30, 20, 300, 40);
+  render.SetControl(graphic);
+  const POINT link = Centre(true);
+  SendMessageW(host->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30 + link.x, 20 + link.y));
+  SendMessageW(host->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30 + link.x, 20 + link.y));
+  ASSERT_NE(render.Data()->SelectedItem(), nullptr);
+  EXPECT_TRUE(render.Data()->SelectedItem()->IsLink()) << "the position arrives in the control's coordinates";
+  EXPECT_EQ(changes, 1);
+}
+
 TEST_F(HtmlHookTest, NothingArrivesOnceDetachedOrWhenTheControlIsGone) {
   render.SetControl(nullptr);
   const POINT link = Centre(true);
