@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Themes.h"
+
 const TClassInfo& TCustomExLabel::StaticClass() {
   using C = TCustomExLabel;
   static const TClassInfo info =
@@ -36,7 +38,7 @@ void TCustomExLabel::SetBorderWidth(int value) {
   if (value == FBorderWidth)
     return;
   FBorderWidth = value;
-  AdjustBounds();
+  FitSizeToText();
   Invalidate();
 }
 
@@ -59,13 +61,41 @@ void TCustomExLabel::SetUseXPThemes(bool value) {
     SetThemeMode(*mode);
 }
 
+bool TCustomExLabel::IsThemed() const {
+  return UseTheme(RequestedThemeMode(FThemeGlobalMode, FThemeMode, ApplicationThemeGlobalMode())) !=
+         TThemeMode::ttmNone;
+}
+
 void TCustomExLabel::Paint() {
   PaintBackground();
-  PaintPlainText(GetCaption(), PrefixFlags());
+  RECT area = ClientRect();
+  InflateRect(&area, -FBorderWidth, -FBorderWidth);
+  UINT flags = DT_EXPANDTABS | AlignmentTextFlags(GetAlignment()) | PrefixFlags();
+  if (GetWordWrap())
+    flags |= DT_WORDBREAK;
+  if (GetLayout() != TTextLayout::tlTop) {
+    RECT measured = ClientRect();
+    PaintCaptionText(measured, flags | DT_CALCRECT);
+    if (GetLayout() == TTextLayout::tlBottom) {
+      area.top = area.bottom - measured.bottom;
+    } else {
+      area.top += (area.bottom - area.top - measured.bottom) / 2;
+      area.bottom = area.top + measured.bottom;
+    }
+  }
+  // Drawn the same whether enabled or not, and without the end ellipsis.
+  TCanvas& canvas = Canvas();
+  canvas.Font().Assign(*GetFont());
+  canvas.DrawText(GetCaption(), area, flags | ReadingOrderFlags());
 }
 
 void TCustomExLabel::AdjustBounds() {
-  FitBoundsToText(GetCaption(), PrefixFlags());
+  FitSizeToText();
+}
+
+void TCustomExLabel::TextChanged() {
+  FitSizeToText();
+  TCustomLabel::TextChanged();
 }
 
 void TCustomExLabel::PaintBackground() {
@@ -78,55 +108,47 @@ void TCustomExLabel::PaintBackground() {
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
 }
 
-void TCustomExLabel::PaintPlainText(const std::u16string& text, UINT flags) {
+UINT TCustomExLabel::ReadingOrderFlags() const {
+  return GetBiDiMode() == TBiDiMode::bdLeftToRight ? 0 : DT_RTLREADING;
+}
+
+void TCustomExLabel::PaintCaptionText(RECT& rect, UINT flags) {
+  if (!GetVisible())
+    return;
+  std::u16string text = GetSourceText();
+  // Measuring an empty caption (or a lone accelerator mark) still gives one line.
+  if ((flags & DT_CALCRECT) && (text.empty() || (text == u"&" && GetShowAccelChar())))
+    text += u' ';
+  flags |= PrefixFlags() | ReadingOrderFlags();
+  if (FEndEllipsis)
+    flags |= DT_END_ELLIPSIS;
   TCanvas& canvas = Canvas();
   canvas.Font().Assign(*GetFont());
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
-  flags |= DT_EXPANDTABS | AlignmentTextFlags(GetAlignment());
-  if (GetWordWrap())
-    flags |= DT_WORDBREAK;
-
-  RECT area = ClientRect();
-  InflateRect(&area, -FBorderWidth, -FBorderWidth);
-  if (GetLayout() != TTextLayout::tlTop) {
-    // Measured at the width it is drawn at, so that wrapped text is placed by its real height.
-    RECT extent{0, 0, std::max<LONG>(area.right - area.left, 0), 0};
-    canvas.DrawText(text, extent, flags | DT_CALCRECT);
-    const LONG height = extent.bottom - extent.top;
-    if (GetLayout() == TTextLayout::tlBottom) {
-      area.top = area.bottom - height;
-    } else {
-      area.top += (area.bottom - area.top - height) / 2;
-      area.bottom = area.top + height;
-    }
+  if (GetEnabled()) {
+    canvas.DrawText(text, rect, flags);
+    return;
   }
-  canvas.DrawText(text, area, flags);
+  OffsetRect(&rect, 1, 1);
+  canvas.Font().SetColor(clBtnHighlight);
+  canvas.DrawText(text, rect, flags);
+  OffsetRect(&rect, -1, -1);
+  canvas.Font().SetColor(clBtnShadow);
+  canvas.DrawText(text, rect, flags);
 }
 
-void TCustomExLabel::FitBoundsToText(const std::u16string& text, UINT flags) {
+void TCustomExLabel::FitSizeToText() {
   if (IsLoading() || IsReading() || !GetAutoSize())
     return;
-  flags |= DT_EXPANDTABS | DT_CALCRECT;
-  if (GetWordWrap())
-    flags |= DT_WORDBREAK;
-  // An empty caption (or a lone accelerator mark) still measures one line.
-  std::u16string measured = text;
-  if (measured.empty() || (measured == u"&" && !(flags & DT_NOPREFIX)))
-    measured += u' ';
-
-  RECT extent{0, 0, std::max(GetWidth() - 2 * FBorderWidth, 0), 0};
-  {
-    const TWindowDC screen;
-    TCanvas canvas;
-    canvas.SetHandle(screen.Get());
-    canvas.Font().Assign(*GetFont());
-    canvas.DrawText(measured, extent, flags);
-    canvas.SetHandle(nullptr);
+  RECT r = ClientRect();
+  const UINT flags = DT_EXPANDTABS | DT_CALCRECT | (GetWordWrap() ? DT_WORDBREAK : 0);
+  WithScreenCanvas([&] { PaintCaptionText(r, flags); });
+  if (FBorderWidth != 0) {
+    r.right += 2 * FBorderWidth;
+    r.bottom += 2 * FBorderWidth;
   }
-  const int width = extent.right - extent.left + 2 * FBorderWidth;
-  const int height = extent.bottom - extent.top + 2 * FBorderWidth;
   int left = GetLeft();
   if (GetAlignment() == TAlignment::taRightJustify)
-    left += GetWidth() - width;
-  SetBounds(left, GetTop(), width, height);
+    left += GetWidth() - r.right;
+  SetBounds(left, GetTop(), r.right, r.bottom);
 }

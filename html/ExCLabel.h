@@ -35,26 +35,38 @@ class TCustomExLabel : public TCustomLabel {
   void SetStyleManager(TExStyleManager* manager) { FStyle.SetManager(manager); }
   const std::u16string& GetStyleName() const { return FStyle.StyleName(); }
   void SetStyleName(const std::u16string& value) { FStyle.SetStyleName(value); }
+  // Whether the label draws themed: the effective mode (the application's with ThemeGlobalMode, else its own)
+  // as the theme services resolve it.
+  bool IsThemed() const;
 
  protected:
   // After loading, the label takes its style.
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
-  // The plain label: the background unless Transparent, then the caption.
+  // The plain label: the background unless Transparent, then the caption placed by Layout and Alignment.
   void Paint() override;
-  // With AutoSize: fits the bounds to the caption plus the border.
+  // With AutoSize: fits the bounds to the text.
   void AdjustBounds() override;
+  void TextChanged() override;
 
-  // Fills the client rectangle with Color unless the label is transparent.
+  // The text the label shows; its caption here.
+  virtual const std::u16string& GetSourceText() const { return GetCaption(); }
+  // Draws (or with DT_CALCRECT measures) the source text into `rect` on the label's canvas in its font; a
+  // disabled label draws embossed. Nothing while the label is hidden.
+  virtual void PaintCaptionText(RECT& rect, UINT flags);
+  // With AutoSize: the bounds become the measured text plus the border (the right edge stays for
+  // taRightJustify). Nothing while reading or loading.
+  virtual void FitSizeToText();
+
+  // Fills the client rectangle with Color unless the label is transparent; leaves the brush clear.
   void PaintBackground();
-  // Draws `text` inside the border as Alignment, Layout and WordWrap place it, in the label's font and font
-  // colour; `flags` adds DrawTextW flags such as DT_NOPREFIX.
-  void PaintPlainText(const std::u16string& text, UINT flags);
-  // Sets the bounds to the extent of `text` (measured as PaintPlainText draws it) plus the border; the right
-  // edge stays for taRightJustify. Nothing while loading or without AutoSize.
-  void FitBoundsToText(const std::u16string& text, UINT flags);
   // DT_NOPREFIX when '&' is no accelerator mark.
   UINT PrefixFlags() const { return GetShowAccelChar() ? 0 : DT_NOPREFIX; }
+  // DT_RTLREADING for a right-to-left reading order.
+  UINT ReadingOrderFlags() const;
+  // Runs `draw` with the label's canvas bound to a screen device context, for measuring outside painting.
+  template <class F>
+  void WithScreenCanvas(F draw);
 
  private:
   bool FEndEllipsis = false;
@@ -63,3 +75,16 @@ class TCustomExLabel : public TCustomLabel {
   bool FThemeGlobalMode = false;
   TExStyleHook FStyle{*this};
 };
+
+template <class F>
+void TCustomExLabel::WithScreenCanvas(F draw) {
+  const TWindowDC screen;
+  Canvas().SetHandle(screen.Get());
+  try {
+    draw();
+  } catch (...) {
+    Canvas().SetHandle(nullptr);
+    throw;
+  }
+  Canvas().SetHandle(nullptr);
+}

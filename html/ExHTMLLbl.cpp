@@ -1,93 +1,24 @@
 #include "ExHTMLLbl.h"
 
-#include <optional>
-
-#include "AsciiCase.h"
+#include "AnsiText.h"
+#include "LabelTextRect.h"
 
 namespace {
 
-bool IsAsciiLetterOrDigit(char16_t c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-}
+// Sets a flag for the duration of a scope, also when it is left by an exception.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
+  ~TFlagScope() { FFlag = false; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
 
-void AppendCodePoint(std::u16string& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out += static_cast<char16_t>(cp);
-  } else {
-    cp -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (cp >> 10));
-    out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-  }
-}
+ private:
+  bool& FFlag;
+};
 
-// "#65", "#x41" or a name such as "amp" (without '&' and ';'); none for what is not a character reference.
-std::optional<char32_t> CharacterReference(std::u16string_view name) {
-  if (name.size() >= 2 && name[0] == u'#') {
-    const bool hex = name[1] == u'x' || name[1] == u'X';
-    std::u16string_view digits = name.substr(hex ? 2 : 1);
-    if (digits.empty() || digits.size() > 8)
-      return std::nullopt;
-    char32_t value = 0;
-    for (char16_t c : digits) {
-      int digit = -1;
-      if (c >= u'0' && c <= u'9')
-        digit = c - u'0';
-      if (hex && c >= u'a' && c <= u'f')
-        digit = c - u'a' + 10;
-      if (hex && c >= u'A' && c <= u'F')
-        digit = c - u'A' + 10;
-      if (digit < 0)
-        return std::nullopt;
-      value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
-    }
-    if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-      return std::nullopt;
-    return value;
-  }
-  static constexpr struct {
-    std::string_view Name;
-    char32_t Value;
-  } kNamed[] = {{"amp", U'&'}, {"lt", U'<'}, {"gt", U'>'}, {"quot", U'"'}, {"apos", U'\''}, {"nbsp", 0xA0}};
-  for (const auto& entity : kNamed)
-    if (SameIgnoringAsciiCase(name, entity.Name))
-      return entity.Value;
-  return std::nullopt;
-}
-
-// Until the HTML renderer lays the markup out, a caption is shown as its text: tags are dropped, <br> breaks
-// the line, and character references are decoded. A '<' without a closing '>' and an '&' that starts no known
-// reference stay as they are.
-std::u16string MarkupToPlainText(std::u16string_view markup) {
-  std::u16string text;
-  std::size_t i = 0;
-  while (i < markup.size()) {
-    const char16_t c = markup[i];
-    if (c == u'<') {
-      const std::size_t close = markup.find(u'>', i + 1);
-      if (close != std::u16string_view::npos) {
-        std::size_t nameStart = i + 1;
-        std::size_t nameEnd = nameStart;
-        while (nameEnd < close && IsAsciiLetterOrDigit(markup[nameEnd]))
-          ++nameEnd;
-        if (SameIgnoringAsciiCase(markup.substr(nameStart, nameEnd - nameStart), std::string_view("br")))
-          text += u'\n';
-        i = close + 1;
-        continue;
-      }
-    } else if (c == u'&') {
-      const std::size_t semicolon = markup.find(u';', i + 1);
-      if (semicolon != std::u16string_view::npos) {
-        if (auto cp = CharacterReference(markup.substr(i + 1, semicolon - i - 1))) {
-          AppendCodePoint(text, *cp);
-          i = semicolon + 1;
-          continue;
-        }
-      }
-    }
-    text += c;
-    ++i;
-  }
-  return text;
+RECT ToRect(const THtmlRect& r) {
+  return RECT{r.Left, r.Top, r.Right, r.Bottom};
 }
 
 }  // namespace
@@ -102,16 +33,27 @@ const TClassInfo& TExHTMLLabel::StaticClass() {
           .Property<bool>("CheckContainerLinks", &C::GetCheckContainerLinks, &C::SetCheckContainerLinks)
           .Property<bool>("IsHTML", &C::GetIsHTML, &C::SetIsHTML)
           .Property<TColor>("LinkColor", &C::GetLinkColor, &C::SetLinkColor)
+          .Reference<TPopupMenu>("LinkPopupMenu", &C::GetLinkPopupMenu, &C::SetLinkPopupMenu)
           .Property<TFontStyles>("LinkStyle", &C::GetLinkStyle, &C::SetLinkStyle)
           .Property<bool>("EndEllipsis", &C::GetEndEllipsis, &C::SetEndEllipsis)
           .Reference<TWinControl>("FocusControl", &C::GetFocusControl, &C::SetFocusControl)
           .Event("OnLinkClick", &C::OnLinkClick)
+          .Event("OnVariableNeeded", &C::OnVariableNeeded)
           .Build();
   return info;
 }
 
 TExHTMLLabel::TExHTMLLabel(TComponent* owner) : TCustomExLabel(owner) {
-  FChangeLink.OnChange = [this](TObject*) { SourceChanged(); };
+  FRender.OnChange = [this](TObject*) { Invalidate(); };
+  FRender.OnVariableNeeded = [this](TObject*, const std::u16string& name, std::u16string& value) {
+    Raise(OnVariableNeeded, this, name, value);
+  };
+  FRender.SetControl(this);
+  FChangeLink.OnChange = [this](TObject*) { RebuildHTML(); };
+}
+
+TExHTMLLabel::~TExHTMLLabel() {
+  FRender.SetControl(nullptr);
 }
 
 void TExHTMLLabel::SetContainer(TExHTMLContainer* container) {
@@ -126,7 +68,7 @@ void TExHTMLLabel::SetContainer(TExHTMLContainer* container) {
     FContainer->RegisterChanges(FChangeLink);
     FreeNotification(FContainer);
   }
-  SourceChanged();
+  RebuildHTML();
 }
 
 void TExHTMLLabel::SetContainerIndex(int index) {
@@ -134,14 +76,14 @@ void TExHTMLLabel::SetContainerIndex(int index) {
     return;
   FIndex = index;
   if (FContainer)
-    SourceChanged();
+    RebuildHTML();
 }
 
 void TExHTMLLabel::SetIsHTML(bool value) {
   if (value == FIsHTML)
     return;
   FIsHTML = value;
-  SourceChanged();
+  RebuildHTML();
 }
 
 void TExHTMLLabel::SetLinkColor(TColor color) {
@@ -149,7 +91,7 @@ void TExHTMLLabel::SetLinkColor(TColor color) {
     return;
   FLinkColor = color;
   if (FIsHTML)
-    Invalidate();
+    RebuildHTML();
 }
 
 void TExHTMLLabel::SetLinkStyle(TFontStyles style) {
@@ -157,11 +99,68 @@ void TExHTMLLabel::SetLinkStyle(TFontStyles style) {
     return;
   FLinkStyle = style;
   if (FIsHTML)
-    Invalidate();
+    RebuildHTML();
 }
 
-// A negative index counts as no item.
+void TExHTMLLabel::SetLinkPopupMenu(TPopupMenu* menu) {
+  if (menu == FLinkPopupMenu)
+    return;
+  if (FLinkPopupMenu)
+    RemoveFreeNotification(FLinkPopupMenu);
+  FLinkPopupMenu = menu;
+  if (menu)
+    FreeNotification(menu);
+}
+
+void TExHTMLLabel::SetAutoSize(bool value) {
+  if (value == GetAutoSize())
+    return;
+  TCustomExLabel::SetAutoSize(value);
+  RebuildHTML();
+}
+
+void TExHTMLLabel::SetWordWrap(bool value) {
+  if (value == GetWordWrap())
+    return;
+  TCustomExLabel::SetWordWrap(value);
+  RebuildHTML();
+}
+
+void TExHTMLLabel::SetBounds(int left, int top, int width, int height) {
+  TCustomExLabel::SetBounds(left, top, width, height);
+  if (GetWordWrap() && FIsHTML && !FAlreadyInSetBounds)
+    RebuildHTML();
+}
+
+void TExHTMLLabel::SetCursor(TCursor cursor) {
+  if (cursor != GetCursor())
+    TCustomExLabel::SetCursor(cursor);
+  POINT mouse{};
+  GetCursorPos(&mouse);
+  const POINT p = ScreenToClient(mouse);
+  std::u16string href;
+  SetDisplayedCursor(FIsHTML && LinkAt(p.x, p.y, href) ? crHandPoint : cursor);
+}
+
+void TExHTMLLabel::SetDisplayedCursor(TCursor cursor) {
+  if (cursor == FDisplayedCursor)
+    return;
+  FDisplayedCursor = cursor;
+  // The window system asks for the cursor only when the mouse moves; show the change now.
+  if (MouseInControl())
+    ::SetCursor(CursorHandle(cursor));
+}
+
+void TExHTMLLabel::SetName(const std::string& name) {
+  const bool ownerLoading = Owner() && Owner()->IsLoading();
+  const bool captionFollows = !IsLoading() && !ownerLoading && GetCaption() == Utf8ToUnicode(GetName());
+  TCustomExLabel::SetName(name);
+  if (captionFollows)
+    SetCaption(Utf8ToUnicode(GetName()));
+}
+
 bool TExHTMLLabel::UsesOwnCaption() const {
+  // A negative index counts as no item.
   return !FContainer || FIndex < 0 || FIndex >= FContainer->ItemCount();
 }
 
@@ -170,40 +169,237 @@ const std::u16string& TExHTMLLabel::GetSourceText() const {
 }
 
 std::u16string TExHTMLLabel::PlainText() const {
-  return FIsHTML ? MarkupToPlainText(GetSourceText()) : GetSourceText();
+  return FIsHTML ? FRender.AsText() : GetCaption();
 }
 
-void TExHTMLLabel::SourceChanged() {
-  AdjustBounds();
+RECT TExHTMLLabel::TextRect() {
+  if (FIsHTML) {
+    const THtmlSize size = FRender.Data()->GetTextSize();
+    return RECT{0, 0, size.cx, size.cy};
+  }
+  RECT r{};
+  const UINT flags = DT_CALCRECT | DT_EXPANDTABS | (GetWordWrap() ? DT_WORDBREAK : 0) | ReadingOrderFlags();
+  WithScreenCanvas([&] {
+    Canvas().Font().Assign(*GetFont());
+    Canvas().DrawText(GetCaption(), r, flags);
+  });
+  return r;
+}
+
+RECT TExHTMLLabel::GetHTMLTextRect() const {
+  TLabelTextPlacement placement;
+  placement.ClientWidth = ClientWidth();
+  placement.ClientHeight = ClientHeight();
+  placement.BorderWidth = GetBorderWidth();
+  placement.TextSize = FRender.Data()->GetTextSize();
+  placement.Layout = GetLayout();
+  placement.Alignment = GetAlignment();
+  return ToRect(LabelTextRect(placement));
+}
+
+void TExHTMLLabel::RebuildHTML() {
+  if (IsLoading() || IsReading())
+    return;
+  if (FIsHTML) {
+    THtmlData& document = *FRender.Data();
+    const TFont& font = *GetFont();
+    document.SetDefaultStyle(font.GetStyle());
+    document.SetDefaultFont(font.GetName());
+    document.SetCharset(font.GetCharset());
+    document.SetDefaultColor(font.GetColor());
+    document.SetDefaultHeight(font.GetHeight());
+    document.SetLinkColor(FLinkColor);
+    document.SetLinkStyle(FLinkStyle);
+    FRender.PrepareText(GetSourceText(), GetWidth() - 2 * GetBorderWidth(), GetWordWrap());
+    const TFlagScope resizing(FAlreadyInSetBounds);
+    if (GetAutoSize())
+      FitSizeToText();
+  } else if (GetAutoSize()) {
+    TCustomExLabel::FitSizeToText();
+  }
   Invalidate();
 }
 
-// An HTML caption is drawn as its plain text; a '&' in it is no accelerator mark.
-UINT TExHTMLLabel::TextFlags() const {
-  return FIsHTML ? DT_NOPREFIX : PrefixFlags();
+void TExHTMLLabel::FitSizeToText() {
+  if (!FIsHTML) {
+    TCustomExLabel::FitSizeToText();
+    return;
+  }
+  if (IsLoading() || IsReading() || !GetAutoSize())
+    return;
+  if (FRender.Data()->GetTextSize().cx == 0 && !FAlreadyInSetBounds)
+    RebuildHTML();
+  const THtmlSize size = FRender.Data()->GetTextSize();
+  const int border = 2 * GetBorderWidth();
+  SetBounds(GetLeft(), GetTop(), size.cx + border, size.cy + border);
+}
+
+void TExHTMLLabel::Loaded() {
+  TCustomExLabel::Loaded();
+  // Switched off and on, so that the parent's colour of now is taken.
+  if (GetParentColor()) {
+    SetParentColor(false);
+    SetParentColor(true);
+  }
+  RebuildHTML();
+}
+
+void TExHTMLLabel::TextChanged() {
+  TCustomExLabel::TextChanged();
+  if (FIsHTML)
+    RebuildHTML();
+}
+
+void TExHTMLLabel::FontChanged() {
+  TCustomExLabel::FontChanged();
+  RebuildHTML();
+}
+
+void TExHTMLLabel::EnabledChanged() {
+  TCustomExLabel::EnabledChanged();
+  RebuildHTML();
 }
 
 void TExHTMLLabel::Paint() {
-  PaintBackground();
-  PaintPlainText(PlainText(), TextFlags());
+  if (FIsHTML)
+    PaintHTML();
+  else
+    TCustomExLabel::Paint();
 }
 
-void TExHTMLLabel::AdjustBounds() {
-  FitBoundsToText(PlainText(), TextFlags());
+void TExHTMLLabel::PaintHTML() {
+  TCanvas& canvas = Canvas();
+  canvas.Font().Assign(*GetFont());
+  if (IsThemed() && GetParent()) {
+    // The parent paints its background into the label's area, as it would under a transparent label.
+    const HDC dc = canvas.Handle();
+    const int mapMode = GetMapMode(dc);
+    POINT origin{};
+    OffsetViewportOrgEx(dc, -GetLeft(), -GetTop(), &origin);
+    SendMessageW(GetParent()->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    SetMapMode(dc, mapMode);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  } else {
+    PaintBackground();
+  }
+
+  const RECT textRect = GetHTMLTextRect();
+  const int width = textRect.right - textRect.left;
+  const int height = textRect.bottom - textRect.top;
+  if (width <= 0 || height <= 0)
+    return;
+  TBitmap buffer(canvas.Handle(), width, height);
+  BitBlt(buffer.DC(), 0, 0, width, height, canvas.Handle(), textRect.left, textRect.top, SRCCOPY);
+  const RECT area{0, 0, width, height};
+  if (!RectVisible(buffer.DC(), &area))
+    return;
+  if (GetEnabled())
+    FRender.DrawText(buffer.Canvas(), POINT{0, 0}, area, clNone);
+  else
+    FRender.DrawTextEx(buffer.Canvas(), POINT{0, 0}, area, true, clGrayText, clNone, clNone, clNone,
+                       TColor(0));
+  BitBlt(canvas.Handle(), textRect.left, textRect.top, width, height, buffer.DC(), 0, 0, SRCCOPY);
+}
+
+THtmlPoint TExHTMLLabel::TextPoint(int x, int y) const {
+  const RECT textRect = GetHTMLTextRect();
+  return THtmlPoint{x - textRect.left, y - textRect.top};
+}
+
+THtmlRect TExHTMLLabel::TextArea() const {
+  const RECT textRect = GetHTMLTextRect();
+  return THtmlRect{0, 0, textRect.right - textRect.left, textRect.bottom - textRect.top};
+}
+
+bool TExHTMLLabel::LinkAt(int x, int y, std::u16string& href) const {
+  return FRender.IsCursorOverLink(TextPoint(x, y), THtmlPoint{}, TextArea(), href);
+}
+
+void TExHTMLLabel::MouseMove(TShiftState shift, int x, int y) {
+  if (FIsHTML) {
+    std::u16string href;
+    if (LinkAt(x, y, href)) {
+      SetDisplayedCursor(crHandPoint);
+    } else {
+      SetDisplayedCursor(GetCursor());
+      const THtmlPoint p = TextPoint(x, y);
+      FRender.MouseMoveTransfer(shift, p.X, p.Y, TextArea());
+    }
+  }
+  TCustomExLabel::MouseMove(shift, x, y);
+}
+
+void TExHTMLLabel::MouseLeave() {
+  SetDisplayedCursor(GetCursor());
+  TCustomExLabel::MouseLeave();
 }
 
 void TExHTMLLabel::Click() {
-  if (!FIsHTML)
+  if (!FIsHTML) {
     TCustomExLabel::Click();
+    return;
+  }
+  POINT mouse{};
+  GetCursorPos(&mouse);
+  const POINT p = ScreenToClient(mouse);
+  std::u16string href;
+  if (LinkAt(p.x, p.y, href)) {
+    LinkClicked(href);
+  } else {
+    const THtmlPoint textPoint = TextPoint(p.x, p.y);
+    FRender.ClickTransfer(textPoint.X, textPoint.Y, TextArea());
+  }
+}
+
+void TExHTMLLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomExLabel::MouseUp(button, shift, x, y);
+  std::u16string href;
+  if (button == TMouseButton::mbRight && FLinkPopupMenu && FIsHTML && LinkAt(x, y, href)) {
+    const POINT screen = ClientToScreen(POINT{x, y});
+    PopupLinkMenu(screen.x, screen.y);
+  }
+}
+
+void TExHTMLLabel::PopupLinkMenu(int x, int y) {
+  if (!FLinkPopupMenu->GetAutoPopup())
+    return;
+  // A menu takes the mouse: the press that opened it must not end in a click.
+  FClicking = false;
+  FLinkPopupMenu->SetPopupComponent(this);
+  if (x < 0) {
+    const POINT corner = ClientToScreen(POINT{0, 0});
+    x = corner.x;
+    y = corner.y;
+  }
+  FLinkPopupMenu->Popup(x, y);
+}
+
+void TExHTMLLabel::LinkClicked(const std::u16string& href) {
+  if (FCheck && !UsesOwnCaption()) {
+    TExHTMLListItems& items = FContainer->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+      if (items.Items(i).GetName() == href) {
+        SetContainerIndex(i);
+        return;
+      }
+    }
+  }
+  Raise(OnLinkClick, this, href);
 }
 
 void TExHTMLLabel::Notification(TComponent* component, TOperation operation) {
   TCustomExLabel::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == FContainer)
+  if (operation != TOperation::opRemove)
+    return;
+  if (component == FLinkPopupMenu)
+    FLinkPopupMenu = nullptr;
+  if (component == FContainer)
     SetContainer(nullptr);
 }
 
 void RegisterHtmlLabelClasses() {
   RegisteredClasses().Register(TExHTMLLabel::StaticClass());
   RegisteredClasses().Register(TExHTMLContainer::StaticClass());
+  RegisteredClasses().Register(TPopupMenu::StaticClass());
 }

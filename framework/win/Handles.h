@@ -88,6 +88,9 @@ using TFindHandle = TUniqueHandle<TFindHandleTraits>;
 
 using TRegistryKey = TUniqueHandle<TNullHandleTraits<HKEY, RegCloseKey>>;
 
+// A menu made with CreatePopupMenu.
+using TMenuHandle = TUniqueHandle<TNullHandleTraits<HMENU, DestroyMenu>>;
+
 // A window the owner created itself and destroys with itself.
 using TWindowHandle = TUniqueHandle<TNullHandleTraits<HWND, DestroyWindow>>;
 

@@ -29,6 +29,7 @@ std::vector<TPropertyCase> LabelDefaults() {
       {"WordWrap", Stored(false)},
       {"LinkColor", Stored(clBlue)},
       {"LinkStyle", Stored(TFontStyles{TFontStyle::fsUnderline})},
+      {"LinkPopupMenu", StoredNil()},
       {"EndEllipsis", Stored(false)},
       {"Align", Stored(TAlign::alNone)},
       {"Alignment", Stored(TAlignment::taLeftJustify)},

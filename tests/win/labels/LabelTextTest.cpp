@@ -11,23 +11,16 @@ struct TPlainTextCase {
   const char16_t* Text;
 };
 
+// The label's text is the parsed document's: runs as they are, a line end per break.
 const TPlainTextCase kPlainTextCases[] = {
-    {u"<B><U>Schritt 1:</U></B><br><br>Klicken Sie", u"Schritt 1:\n\nKlicken Sie"},
+    {u"<B><U>Schritt 1:</U></B><br><br>Klicken Sie", u"Schritt 1:\r\n\r\nKlicken Sie"},
     {u"Jetzt kostenlos auf die <b>Vollversion</b> umsteigen!",
      u"Jetzt kostenlos auf die Vollversion umsteigen!"},
-    {u"a<BR>b<br/>c<br />d", u"a\nb\nc\nd"},
-    {u"<bright>x</bright>", u"x"},
-    {u"R&amp;D &lt;tag&gt; &quot;q&quot; &apos;", u"R&D <tag> \"q\" '"},
-    {u"&#246;&#xF6;&#X1F600;", u"\u00F6\u00F6\U0001F600"},
-    {u"a&nbsp;b", u"a\u00A0b"},
-    // Not references: kept as written.
-    {u"&unknown; & &#; &#0; &#xD800; &#x110000; &#12a;", u"&unknown; & &#; &#0; &#xD800; &#x110000; &#12a;"},
-    // A '<' that opens no tag stays.
-    {u"1 < 2", u"1 < 2"},
+    {u"R&amp;D &lt;tag&gt;", u"R&D <tag>"},
     {u"", u""},
 };
 
-TEST(LabelText, MarkupBecomesPlainText) {
+TEST(LabelText, PlainTextIsTheParsedDocumentsText) {
   TExHTMLLabel label(nullptr);
   label.SetAutoSize(false);
   for (const auto& c : kPlainTextCases) {
@@ -42,6 +35,38 @@ TEST(LabelText, PlainLabelKeepsItsCaption) {
   label.SetIsHTML(false);
   label.SetCaption(u"<b>&amp;</b>");
   EXPECT_EQ(label.PlainText(), u"<b>&amp;</b>");
+}
+
+TEST(LabelText, VariablesAreAskedOfTheLabelsHandler) {
+  TExHTMLLabel label(nullptr);
+  label.SetAutoSize(false);
+  std::u16string asked;
+  std::u16string answer = u"Q";
+  label.OnVariableNeeded = [&](TObject* sender, const std::u16string& name, std::u16string& value) {
+    EXPECT_EQ(sender, &label);
+    EXPECT_EQ(value, u"~~");
+    asked += name + u";";
+    value = answer;
+  };
+  label.SetCaption(u"Willkommen bei <~~Product>");
+  EXPECT_EQ(asked, u"Product;");
+  const int shortWidth = label.TextRect().right;
+  // The answer is laid out: a longer one makes the text wider.
+  answer = u"Quillon Vollversion";
+  label.RebuildHTML();
+  EXPECT_EQ(asked, u"Product;Product;");
+  EXPECT_GT(label.TextRect().right, shortWidth);
+}
+
+TEST(LabelText, CaptionFollowsTheNameWhileItEqualsIt) {
+  TExHTMLLabel label(nullptr);
+  label.SetName("ExHTMLLabel1");
+  label.SetCaption(u"ExHTMLLabel1");
+  label.SetName("SignupLink");
+  EXPECT_EQ(label.GetCaption(), u"SignupLink");
+  label.SetCaption(u"Jetzt registrieren");
+  label.SetName("Other");
+  EXPECT_EQ(label.GetCaption(), u"Jetzt registrieren");
 }
 
 class ContainerText : public testing::Test {

@@ -7,6 +7,9 @@
 //   winprobe children TITLE         prints "<class>|<text>|<left> <top> <width> <height>" (screen pixels)
 //                                   for each child window of the window titled TITLE; backslash, carriage
 //                                   return and line feed in a text are written as \\, \r and \n
+//   winprobe cursor                 prints the cursor shown now (GetCursorInfo): "hand", "arrow" or "ibeam"
+//                                   when it is the probe's own system cursor of that kind, else its handle
+//                                   ("0x..."; under Wine each process loads the system cursors anew)
 //   winprobe hold FILE SECONDS      keeps FILE open for reading, sharing neither writing nor deletion,
 //                                   prints "held", and closes it after SECONDS or as soon as its standard
 //                                   input ends
@@ -115,6 +118,25 @@ int Children(const std::wstring& title) {
   return 0;
 }
 
+int Cursor() {
+  CURSORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetCursorInfo(&info))
+    return 1;
+  const struct {
+    const wchar_t* Id;
+    const char* Name;
+  } known[] = {{IDC_HAND, "hand"}, {IDC_ARROW, "arrow"}, {IDC_IBEAM, "ibeam"}};
+  for (const auto& cursor : known) {
+    if (info.hCursor == LoadCursorW(nullptr, cursor.Id)) {
+      std::printf("%s\n", cursor.Name);
+      return 0;
+    }
+  }
+  std::printf("%p\n", static_cast<void*>(info.hCursor));
+  return 0;
+}
+
 // Reads standard input until it ends.
 DWORD WINAPI DrainInput(void*) {
   char buffer[256];
@@ -151,10 +173,12 @@ int main(int argc, char** argv) {
     return Focus(Widen(argv[2]));
   if (argc >= 3 && std::string(argv[1]) == "children")
     return Children(Widen(argv[2]));
+  if (argc >= 2 && std::string(argv[1]) == "cursor")
+    return Cursor();
   if (argc >= 4 && std::string(argv[1]) == "hold")
     return Hold(Widen(argv[2]), std::atoi(argv[3]));
   std::fprintf(stderr,
                "usage: winprobe window TITLE SECONDS | winprobe focus TITLE | winprobe children TITLE | "
-               "winprobe hold FILE SECONDS\n");
+               "winprobe cursor | winprobe hold FILE SECONDS\n");
   return 2;
 }

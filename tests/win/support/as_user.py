@@ -1,4 +1,6 @@
-"""What the as-a-user tests share: running a Windows program under Wine, X input with xdotool, and waiting."""
+"""What the as-a-user tests share: running a Windows program under Wine, X input with xdotool, the X cursor
+shown, and waiting."""
+import ctypes
 import os
 import subprocess
 import time
@@ -25,3 +27,27 @@ def wait_for(predicate, seconds=20):
             return value
         time.sleep(0.2)
     return predicate()
+
+
+def x_cursor_name():
+    """The name of the X cursor now shown (Wine gives the system cursors of Windows their X cursor names)."""
+
+    class CursorImage(ctypes.Structure):
+        _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                    ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                    ("cursor_serial", ctypes.c_ulong), ("pixels", ctypes.c_void_p), ("atom", ctypes.c_ulong),
+                    ("name", ctypes.c_char_p)]
+
+    x11, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XCloseDisplay.argtypes = x11.XFree.argtypes = [ctypes.c_void_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    try:
+        image = xfixes.XFixesGetCursorImage(display)
+        name = (image.contents.name or b"").decode()
+        x11.XFree(image)
+        return name
+    finally:
+        x11.XCloseDisplay(display)

@@ -7,7 +7,6 @@ usage: download_flow_as_user.py OVANTA_EXE WINPROBE_EXE INSTALLER_EXE VENDOR_SER
 Environment: OVANTA_WINE_RUNNER (runs a Windows program), DISPLAY.
 """
 import base64
-import ctypes
 import json
 import ntpath
 import os
@@ -22,7 +21,7 @@ import urllib.request
 import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from as_user import RUNNER, wait_for, wine, xdotool  # noqa: E402
+from as_user import RUNNER, wait_for, wine, x_cursor_name, xdotool  # noqa: E402
 
 OVANTA, PROBE, INSTALLER, VENDOR_SERVER, SHOTS = sys.argv[1:6]
 SERVER_ADDRESS = "127.0.0.7"
@@ -65,30 +64,6 @@ def stored_customer_id():
     if code != 0:
         return None
     return out.splitlines()[-1].split("REG_SZ", 1)[1].strip()
-
-
-def x_cursor_name():
-    """The name of the X cursor now shown (Wine gives the system cursors of Windows their X cursor names)."""
-
-    class CursorImage(ctypes.Structure):
-        _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
-                    ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
-                    ("cursor_serial", ctypes.c_ulong), ("pixels", ctypes.c_void_p), ("atom", ctypes.c_ulong),
-                    ("name", ctypes.c_char_p)]
-
-    x11, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XCloseDisplay.argtypes = x11.XFree.argtypes = [ctypes.c_void_p]
-    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
-    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(None)
-    try:
-        image = xfixes.XFixesGetCursorImage(display)
-        name = (image.contents.name or b"").decode()
-        x11.XFree(image)
-        return name
-    finally:
-        x11.XCloseDisplay(display)
 
 
 class Screenshot:
