@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Themes.h"
+#include "ThemeServices.h"
 
 const TClassInfo& TCustomExLabel::StaticClass() {
   using C = TCustomExLabel;
@@ -62,8 +62,7 @@ void TCustomExLabel::SetUseXPThemes(bool value) {
 }
 
 bool TCustomExLabel::IsThemed() const {
-  return UseTheme(RequestedThemeMode(FThemeGlobalMode, FThemeMode, ApplicationThemeGlobalMode())) !=
-         TThemeMode::ttmNone;
+  return ThemeServices().ControlThemeMode(FThemeGlobalMode, FThemeMode) != TThemeMode::ttmNone;
 }
 
 void TCustomExLabel::Paint() {

@@ -143,8 +143,7 @@ void TCustomExPanel::SetThemeGlobalMode(bool value) {
 }
 
 TThemeMode TCustomExPanel::UseThemeMode() const {
-  return ThemeServices().UseTheme(
-      RequestedThemeMode(FThemeGlobalMode, FThemeMode, ThemeApplication().GetThemeGlobalMode()));
+  return ThemeServices().ControlThemeMode(FThemeGlobalMode, FThemeMode);
 }
 
 void TCustomExPanel::ThemeModeChanged() {

@@ -64,8 +64,7 @@ void TExXPThemedControl::SetUseXPThemes(bool value) {
 }
 
 TThemeMode TExXPThemedControl::UseThemeMode() const {
-  return ThemeServices().UseTheme(
-      RequestedThemeMode(FThemeGlobalMode, FThemeMode, ThemeApplication().GetThemeGlobalMode()));
+  return ThemeServices().ControlThemeMode(FThemeGlobalMode, FThemeMode);
 }
 
 void TExXPThemedControl::SetBevelKind(TBevelKind kind) {

@@ -46,6 +46,10 @@ TThemeMode TThemeServices::UseTheme(TThemeMode mode) const {
   return ::UseTheme(mode, rendererEnabled, ThemeApplication().GetUseXPThemes());
 }
 
+TThemeMode TThemeServices::ControlThemeMode(bool followGlobalMode, TThemeMode controlMode) const {
+  return UseTheme(RequestedThemeMode(followGlobalMode, controlMode, ThemeApplication().GetThemeGlobalMode()));
+}
+
 HTHEME TThemeServices::Theme(TThemeMode mode, TThemedElement element) {
   if (UseTheme(mode) != TThemeMode::ttmPlatform)
     return nullptr;

@@ -36,6 +36,9 @@ class TThemeServices {
   // The mode a request for `mode` draws with: ttmNone (classic) or ttmPlatform; no custom renderer is ever
   // registered, so ttmNative behaves as ttmPlatform.
   TThemeMode UseTheme(TThemeMode mode) const;
+  // The mode a control draws with: the application's global mode when the control follows it, else its own,
+  // resolved as UseTheme does.
+  TThemeMode ControlThemeMode(bool followGlobalMode, TThemeMode controlMode) const;
 
   // Drawing: true when something was drawn.
   bool DrawElement(TThemeMode mode, HDC dc, const TThemedElementDetails& details, const RECT& rect,
