@@ -86,6 +86,11 @@ class THtmlItem {
   void TruncateText(std::size_t Length);
   // The text width last measured, or HtmlTextNotMeasured.
   std::uint16_t CachedTextWidth() const { return FTWidth; }
+  // Text's width in the measuring font as a run's width counts: one pixel more than its extent (0 without
+  // metrics), before the cut to 16 bits.
+  int TextWidth(std::u16string_view Text) const;
+  // Keeps Width, what TextWidth gave for the current text, so that it is not measured again.
+  void KeepTextWidth(int Width) { FTWidth = static_cast<std::uint16_t>(Width); }
 
   bool IsLink() const { return (FBoolState & HtmlLinkBit) != 0; }
   void SetIsLink(bool Value) { SetState(HtmlLinkBit, Value); }
@@ -124,7 +129,6 @@ class THtmlItem {
   void SetState(std::uint32_t Bit, bool Value) {
     FBoolState = Value ? (FBoolState | Bit) : (FBoolState & ~Bit);
   }
-  int MeasureText() const;
 
   std::u16string FText;
   std::uint16_t FTWidth = HtmlTextNotMeasured;

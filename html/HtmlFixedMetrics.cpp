@@ -35,5 +35,15 @@ THtmlFontMetrics THtmlFixedMetrics::FontMetrics(const THtmlFontSpec& font) {
 
 int THtmlFixedMetrics::TextExtent(const THtmlFontSpec& font, std::u16string_view text) {
   FMeasuredCharacters += text.size();
+  ++FMeasurements;
   return static_cast<int>(text.size()) * CharWidth(font);
+}
+
+std::size_t THtmlFixedMetrics::FittingLength(const THtmlFontSpec& font, std::u16string_view text,
+                                             int maxExtent) {
+  FMeasuredCharacters += text.size();
+  ++FMeasurements;
+  if (maxExtent < 0)
+    return 0;
+  return std::min(text.size(), static_cast<std::size_t>(maxExtent / CharWidth(font)));
 }

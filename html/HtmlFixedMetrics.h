@@ -17,14 +17,17 @@ class THtmlFixedMetrics : public IHtmlTextMetrics {
 
   THtmlFontMetrics FontMetrics(const THtmlFontSpec& font) override;
   int TextExtent(const THtmlFontSpec& font, std::u16string_view text) override;
+  std::size_t FittingLength(const THtmlFontSpec& font, std::u16string_view text, int maxExtent) override;
   int ScreenLogPixelsY() override { return FLogPixelsY; }
 
   static int CharacterHeight(int FontHeight);
   static int CharWidth(const THtmlFontSpec& font);
-  // Characters measured by TextExtent so far: the work that measuring costs.
+  // Characters measured by TextExtent and FittingLength so far, and the calls: the work that measuring costs.
   std::uint64_t MeasuredCharacters() const { return FMeasuredCharacters; }
+  std::uint64_t Measurements() const { return FMeasurements; }
 
  private:
   int FLogPixelsY;
   std::uint64_t FMeasuredCharacters = 0;
+  std::uint64_t FMeasurements = 0;
 };

@@ -43,18 +43,18 @@ int THtmlItem::FontCellHeight(bool Reduced, int& Descent) const {
   return std::abs(tm.Height);
 }
 
-int THtmlItem::MeasureText() const {
+int THtmlItem::TextWidth(std::u16string_view Text) const {
   IHtmlTextMetrics* metrics = MetricsOf(FOwner);
   if (!metrics)
     return 0;
-  return metrics->TextExtent(MeasuringFont(true), FText) + 1;
+  return metrics->TextExtent(MeasuringFont(true), Text) + 1;
 }
 
 int THtmlItem::GetWidth() {
   if (FItemType != THtmlItemType::hitChar && FItemType != THtmlItemType::hitVar)
     return FWidth;
   if (FTWidth == HtmlTextNotMeasured)
-    FTWidth = static_cast<std::uint16_t>(MeasureText());
+    FTWidth = static_cast<std::uint16_t>(TextWidth(FText));
   return FTWidth;
 }
 

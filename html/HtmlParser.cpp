@@ -4,6 +4,7 @@
 
 #include "AsciiCase.h"
 #include "HtmlEntities.h"
+#include "HtmlRender.h"
 
 namespace {
 
@@ -17,7 +18,11 @@ bool IsLowSurrogate(char16_t c) {
 }  // namespace
 
 THtmlParser::THtmlParser(THtmlRender& Render, THtmlData& Data, std::u16string_view Text, bool AutoWrap)
-    : FRender(Render), FData(Data), FText(Text), FAutoWrap(AutoWrap) {}
+    : FRender(Render),
+      FData(Data),
+      FText(Text),
+      FAutoWrap(AutoWrap),
+      FWrapRule(Render.WrapRule() ? *Render.WrapRule() : FLookaheadWrap) {}
 
 void THtmlParser::Run() {
   FData.ClearArray();
@@ -31,57 +36,78 @@ void THtmlParser::Run() {
   FRun = NewItem(THtmlItemType::hitChar, base);
 
   while (FNext < FText.size()) {
-    const std::size_t position = FNext++;
-    const char16_t c = FText[position];
-    if (c == u'<') {
+    const std::size_t position = FNext;
+    if (FText[position] == u'<') {
+      FNext = position + 1;
       ReadTag(position);
-    } else if (c == u'\r') {
-      if (FNext < FText.size() && FText[FNext] == u'\n')
-        ++FNext;
-    } else if (c == u'&') {
-      ReadReference(position);
-    } else if (c == u' ') {
-      AppendBlank(position);
-    } else if (IsHighSurrogate(c) && FNext < FText.size() && IsLowSurrogate(FText[FNext])) {
-      ++FNext;  // a pair is one character: word wrap never separates its halves
-      AppendToRun(FText.substr(position, 2), position);
-    } else {
-      AppendToRun(FText.substr(position, 1), position);
+      continue;
     }
+    const TTextUnit unit = ReadTextUnit(position);
+    FNext = unit.Next;
+    if (unit.Kind == TTextUnit::TKind::Blank)
+      AppendBlank(position);
+    else if (unit.Kind == TTextUnit::TKind::Characters)
+      AppendToRun(unit.Characters(), position);
   }
   Finish();
 }
 
-void THtmlParser::ReadReference(std::size_t Position) {
+THtmlParser::TTextUnit THtmlParser::ReadTextUnit(std::size_t Position) {
+  TTextUnit unit;
+  unit.Next = Position + 1;
+  const char16_t c = FText[Position];
+  if (c == u'\r') {
+    if (unit.Next < FText.size() && FText[unit.Next] == u'\n')
+      ++unit.Next;
+  } else if (c == u'&') {
+    unit = ReadReference(Position);
+  } else if (c == u' ') {
+    unit.Kind = TTextUnit::TKind::Blank;
+  } else {
+    unit.Kind = TTextUnit::TKind::Characters;
+    unit.Units[unit.Length++] = c;
+    if (IsHighSurrogate(c) && unit.Next < FText.size() && IsLowSurrogate(FText[unit.Next]))
+      unit.Units[unit.Length++] = FText[unit.Next++];  // a pair is one character: wrapping never splits it
+  }
+  return unit;
+}
+
+THtmlParser::TTextUnit THtmlParser::ReadReference(std::size_t Position) {
+  TTextUnit unit;
+  auto character = [&unit](char16_t c) {
+    unit.Kind = TTextUnit::TKind::Characters;
+    unit.Units[0] = c;
+    unit.Length = 1;
+  };
   const std::size_t after = Position + 1;
+  unit.Next = after;
   if (after < FText.size() && FText[after] == u' ') {
-    AppendToRun(u"&", Position);
-    return;
+    character(u'&');
+    return unit;
   }
   if (after < FText.size() && FText[after] == u'#') {
     const std::size_t semicolon = FindSemicolon(after + 1);
     const std::size_t end = semicolon == std::u16string_view::npos ? FText.size() : semicolon;
     const std::int32_t value = IntegerOr(FText.substr(after + 1, end - after - 1), 32);
-    FNext = std::min(end + 1, FText.size());
-    if (value == 32) {
-      AppendBlank(Position);
-    } else if (const auto unit = static_cast<char16_t>(static_cast<std::uint32_t>(value) & 0xFFFF);
-               unit != 0) {
-      AppendToRun(std::u16string_view(&unit, 1), Position);
-    }
-    return;
+    unit.Next = std::min(end + 1, FText.size());
+    if (value == 32)
+      unit.Kind = TTextUnit::TKind::Blank;
+    else if (const auto c = static_cast<char16_t>(static_cast<std::uint32_t>(value) & 0xFFFF); c != 0)
+      character(c);
+    return unit;
   }
   const std::size_t semicolon = FindSemicolon(after);
   if (semicolon == std::u16string_view::npos) {
-    AppendToRun(u"&", Position);  // stays literal; reading goes on right after it
-    return;
+    character(u'&');  // stays literal; reading goes on right after it
+    return unit;
   }
-  FNext = semicolon + 1;
+  unit.Next = semicolon + 1;
   const std::u16string_view name = FText.substr(after, semicolon - after);
   if (name.size() > LongestEntityName)
-    return;
-  if (const std::optional<char16_t> character = LookupEntity(AsciiLower(name)))
-    AppendToRun(std::u16string_view(&*character, 1), Position);
+    return unit;
+  if (const std::optional<char16_t> c = LookupEntity(AsciiLower(name)))
+    character(*c);
+  return unit;
 }
 
 std::size_t THtmlParser::FindSemicolon(std::size_t From) {

@@ -1,7 +1,8 @@
 #pragma once
 // The state of one parse of a caption into a document (used by THtmlRender only). The parser reads the text
 // character by character; tags split the current run, append breaks and objects, or change the font; with
-// automatic wrapping every appended character is followed by the wrap check.
+// automatic wrapping every appended character is followed by the wrap check, whose question the render's wrap
+// rule answers (by default one that looks ahead and measures seldom).
 
 #include <cstdint>
 #include <memory>
@@ -10,11 +11,13 @@
 
 #include "HtmlAttributes.h"
 #include "HtmlData.h"
+#include "HtmlLookaheadWrap.h"
 #include "HtmlTags.h"
+#include "HtmlWrapRule.h"
 
 class THtmlRender;
 
-class THtmlParser {
+class THtmlParser : private IHtmlWrapSubject {
  public:
   THtmlParser(THtmlRender& Render, THtmlData& Data, std::u16string_view Text, bool AutoWrap);
   THtmlParser(const THtmlParser&) = delete;
@@ -24,8 +27,20 @@ class THtmlParser {
   void Run();
 
  private:
+  // What reading one character (not a tag) at a position gives, without changing the parse: nothing, a blank
+  // (collapsing with a blank before it) or characters for the run; and where reading goes on.
+  struct TTextUnit {
+    enum class TKind : std::uint8_t { Nothing, Blank, Characters };
+    TKind Kind = TKind::Nothing;
+    std::size_t Next = 0;
+    char16_t Units[2] = {};
+    std::size_t Length = 0;
+    std::u16string_view Characters() const { return {Units, Length}; }
+  };
+
   // Characters (HtmlParser.cpp).
-  void ReadReference(std::size_t Position);
+  TTextUnit ReadTextUnit(std::size_t Position);
+  TTextUnit ReadReference(std::size_t Position);
   void AppendBlank(std::size_t SourceStart);
   // Appends Chars to the current run; SourceStart is where they begin in the text, for reading them again.
   void AppendToRun(std::u16string_view Chars, std::size_t SourceStart);
@@ -58,8 +73,12 @@ class THtmlParser {
 
   // Word wrap (HtmlWrap.cpp).
   void WrapCheck(std::size_t CharLength, std::size_t SourceStart);
-  // Where the current run starts on its line.
-  std::int64_t LineOffset();
+  // What the wrap rule sees.
+  THtmlItem& CurrentRun() override { return *FRun; }
+  std::int64_t LineOffset() override;
+  std::int32_t MaxWidth() const override { return FData.GetMaxWidth(); }
+  std::uint64_t Changes() const override { return FChanges; }
+  bool PeekRunText(std::u16string& Text, std::vector<std::size_t>& Checks, std::size_t MaxUnits) override;
 
   // The document and the current run (HtmlParser.cpp).
   static bool HasContent(const THtmlItem& Item);
@@ -87,6 +106,10 @@ class THtmlParser {
   THtmlData& FData;
   std::u16string_view FText;
   const bool FAutoWrap;
+  THtmlLookaheadWrap FLookaheadWrap;
+  IHtmlWrapRule& FWrapRule;
+  // Tags read and wraps done (Changes).
+  std::uint64_t FChanges = 0;
   // Index of the next character to read.
   std::size_t FNext = 0;
   std::unique_ptr<THtmlItem> FRun;

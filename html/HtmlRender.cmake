@@ -9,6 +9,7 @@ add_library(ovanta_html_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/HtmlFontAttributes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlHitTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HtmlLookaheadWrap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlObjectTags.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlParser.cpp

@@ -17,6 +17,7 @@
 #include "HtmlCanvas.h"
 #include "HtmlData.h"
 #include "HtmlTextMetrics.h"
+#include "HtmlWrapRule.h"
 #include "Object.h"
 
 struct THtmlPictureSize {
@@ -65,6 +66,9 @@ class THtmlRender : public TObject {
   std::u16string AsText() const;
 
   IHtmlTextMetrics* Metrics() const { return FMetrics.get(); }
+  // The rule that decides the wrap check; none (the default) is the parser's own, which measures seldom.
+  IHtmlWrapRule* WrapRule() const { return FWrapRule; }
+  void SetWrapRule(IHtmlWrapRule* Rule) { FWrapRule = Rule; }
   void SetImageSource(IHtmlImageSource* Source) { FImageSource = Source; }
   // The size of picture Src from the image source; none without a source or picture.
   virtual std::optional<THtmlPictureSize> GetImage(const std::u16string& Src);
@@ -136,4 +140,5 @@ class THtmlRender : public TObject {
   IHtmlImageSource* FImageSource = nullptr;
   bool FLinkSelect = false;
   bool FDoubleBuffered = true;
+  IHtmlWrapRule* FWrapRule = nullptr;
 };

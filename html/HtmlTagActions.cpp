@@ -14,6 +14,7 @@ constexpr int LogPixelsWithoutScreen = 100;
 }  // namespace
 
 void THtmlParser::ReadTag(std::size_t Position) {
+  ++FChanges;
   const std::size_t nameStart = Position + 1;
   std::size_t i = nameStart;
   while (i < FText.size() && FText[i] != u'>' && FText[i] != u' ') {

@@ -3,6 +3,7 @@
 // it. The Windows implementation measures with GDI on a memory device context (HtmlTextMetricsWin.h); the
 // fixed implementation (HtmlFixedMetrics.h) measures without a font engine.
 
+#include <cstddef>
 #include <string_view>
 
 #include "Types.h"
@@ -30,6 +31,9 @@ class IHtmlTextMetrics {
   virtual THtmlFontMetrics FontMetrics(const THtmlFontSpec& font) = 0;
   // Extent of Text on one line, without prefix processing: right - left of the calculated rectangle.
   virtual int TextExtent(const THtmlFontSpec& font, std::u16string_view text) = 0;
+  // How many leading code units of Text fit into MaxExtent by the engine's character advances. Word wrap uses
+  // it as a first guess only and confirms it with TextExtent: the two may round differently.
+  virtual std::size_t FittingLength(const THtmlFontSpec& font, std::u16string_view text, int maxExtent) = 0;
   // The screen's vertical pixels per inch, used to convert point sizes of the markup.
   virtual int ScreenLogPixelsY() = 0;
 };

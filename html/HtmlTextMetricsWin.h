@@ -1,9 +1,10 @@
 #pragma once
-// Text metrics on GDI: the renderer's fonts are selected into a memory device context of its own and measured
-// with GetTextMetricsW and DrawTextW, so that captions can be measured before and apart from painting.
+// Text metrics on GDI: the renderer's fonts are measured with GetTextMetricsW and DrawTextW on memory device
+// contexts of its own, so that captions can be measured before and apart from painting.
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ class THtmlTextMetricsWin : public IHtmlTextMetrics {
   THtmlFontMetrics FontMetrics(const THtmlFontSpec& font) override;
   // DrawTextW with DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE | DT_BOTTOM on an empty rectangle: right - left.
   int TextExtent(const THtmlFontSpec& font, std::u16string_view text) override;
+  // GetTextExtentExPointW's count of characters that fit.
+  std::size_t FittingLength(const THtmlFontSpec& font, std::u16string_view text, int maxExtent) override;
   // The screen's pixels per inch (ScreenPixelsPerInch), asked once: 100 when no screen device context can be
   // had.
   int ScreenLogPixelsY() override;
@@ -32,29 +35,33 @@ class THtmlTextMetricsWin : public IHtmlTextMetrics {
   HDC Handle() const { return FSurface->DC.Get(); }
 
  private:
+  // One font, made when first asked for, with its metrics and a memory device context of its own, compatible
+  // with the surface, that it stays selected into: selecting another font into a context costs far more than
+  // measuring a short text (under Wine some twenty times as much), and captions switch fonts run by run.
   struct TFontEntry {
+    TFontEntry(HDC Surface, const THtmlFontSpec& font);
     std::u16string Face;
     int Height;
     TFontStyles Style;
     TFontCharset Charset;
+    // Declared in this order so that the font is deselected before its context goes, and that before the
+    // font.
     TFontHandle Font;
-    TEXTMETRICW Metrics;
+    TMemoryDC DC;
+    TSelectedObject Selection;
+    TEXTMETRICW Metrics{};
   };
-  // The memory device context measured on, with a one-pixel bitmap and the font measured last selected; both
-  // are deselected before the context is released.
+  // The memory device context the fonts' contexts are made compatible with, with a one-pixel bitmap.
   struct TSurface {
     explicit TSurface(HDC Compatible);
     TMemoryDC DC;
     TBitmapHandle Bitmap;
     TSelectedObject BitmapSelection;
-    std::optional<TSelectedObject> FontSelection;
   };
 
-  const TFontEntry& Select(const THtmlFontSpec& font);
-  void SelectFont(const TFontEntry& entry);
+  TFontEntry& Entry(const THtmlFontSpec& font);
 
-  // Declared before the surface, so that the fonts are deselected before they are released.
-  std::vector<TFontEntry> FFonts;
   std::optional<TSurface> FSurface;
-  std::size_t FSelected = 0;  // index into FFonts of the selected font; FFonts.size() while none is
+  std::vector<std::unique_ptr<TFontEntry>> FFonts;
+  std::size_t FLastUsed = 0;  // index into FFonts of the font asked for last, looked at first
 };

@@ -26,10 +26,27 @@ std::int64_t THtmlParser::LineOffset() {
   return FRun->FWidth + FOffsetIndent + FOffsetSum;
 }
 
+bool THtmlParser::PeekRunText(std::u16string& Text, std::vector<std::size_t>& Checks, std::size_t MaxUnits) {
+  std::size_t position = FNext;
+  for (std::size_t added = 0; added < MaxUnits && position < FText.size() && FText[position] != u'<';) {
+    const TTextUnit unit = ReadTextUnit(position);
+    position = unit.Next;
+    std::u16string_view characters = unit.Characters();
+    if (unit.Kind == TTextUnit::TKind::Blank)
+      characters = !Text.empty() && Text.back() == u' ' ? u"" : u" ";
+    if (characters.empty())
+      continue;
+    Text.append(characters);
+    Checks.push_back(Text.size());
+    added += characters.size();
+  }
+  return position >= FText.size() || FText[position] == u'<';
+}
+
 void THtmlParser::WrapCheck(std::size_t CharLength, std::size_t SourceStart) {
-  THtmlItem& run = *FRun;
-  if (run.GetWidth() + LineOffset() <= FData.GetMaxWidth())
+  if (!FWrapRule.RunTooWide(*this))
     return;
+  THtmlItem& run = *FRun;
 
   const std::u16string& text = run.Text();
   const std::size_t lastBlank = text.rfind(u' ');
@@ -55,6 +72,7 @@ void THtmlParser::WrapCheck(std::size_t CharLength, std::size_t SourceStart) {
     run.TruncateText(std::min(k, length));
   }
 
+  ++FChanges;
   THtmlItem* wrapped = FRun.get();
   Append(std::move(FRun));
   auto softBreak = NewBreak(THtmlItemType::hitSoftBreak, *wrapped);

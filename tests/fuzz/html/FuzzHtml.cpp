@@ -1,6 +1,7 @@
 // libFuzzer target: the HTML parser and layout on any caption. After every input the document must hold its
-// invariants, its size and the measuring work must stay within bounds linear in the input, and the renderer's
-// current document must be restored. A failed check aborts, which the fuzzer reports with the input.
+// invariants, its size and the measuring work must stay within bounds linear in the input, the renderer's
+// current document must be restored, and with wrapping the plain wrap rule of the test support must give the
+// same layout. A failed check aborts, which the fuzzer reports with the input.
 //
 // Input: byte 0 = flags (bit 0 wrap, bit 1 text as raw UTF-16LE instead of UTF-8, bit 2 bold default style,
 // bit 3 line gap 2, bit 4 line spacing 20, bit 5 parse into a created document), byte 1 = wrap width / 4,
@@ -15,6 +16,7 @@
 #include <unordered_set>
 
 #include "AnsiText.h"
+#include "HtmlCharacterWrap.h"
 #include "HtmlFixedMetrics.h"
 #include "HtmlRender.h"
 
@@ -90,6 +92,66 @@ void CheckDocument(const THtmlData& document, bool failed) {
     Check(!group.empty(), "radio groups have names");
 }
 
+// Parses Caption with the settings of the flags into Render's own or a created document, and checks that the
+// current document is the same afterwards.
+THtmlData& Parse(THtmlRender& Render, TFuzzPictures& Pictures, bool& Failed, const std::u16string& Caption,
+                 std::uint8_t Flags, int MaxWidth) {
+  Render.SetImageSource(&Pictures);
+  Render.OnVariableNeeded = [&Failed](TObject*, const std::u16string& name, std::u16string& value) {
+    if (name == u"throw") {
+      Failed = true;
+      throw std::runtime_error("variable failed");
+    }
+    if (!name.empty())
+      value = name.substr(0, 8);
+  };
+
+  THtmlData* document = Render.Data();
+  if (Flags & 32)
+    document = Render.CreateData();
+  document->SetDefaultFont(u"Verdana");
+  document->SetDefaultHeight(-13);
+  if (Flags & 4)
+    document->SetDefaultStyle({TFontStyle::fsBold});
+  if (Flags & 8)
+    document->SetLineGap(2);
+  if (Flags & 16)
+    document->SetLineSpacing(20);
+
+  THtmlData* const current = Render.Data();
+  Render.PrepareToData(Caption, MaxWidth, Flags & 1, *document);
+  Check(Render.Data() == current, "the current document is restored");
+  return *document;
+}
+
+// The renderer's wrap rule and the plain one give the same items with the same laid-out fields.
+void CheckSameLayout(const THtmlData& Own, const THtmlData& Plain) {
+  Check(Own.FArray.size() == Plain.FArray.size(), "both wrap rules give as many items");
+  for (std::size_t i = 0; i < Own.FArray.size(); ++i) {
+    const THtmlItem& own = *Own.FArray[i];
+    const THtmlItem& plain = *Plain.FArray[i];
+    Check(own.FItemType == plain.FItemType && own.Text() == plain.Text() &&
+              own.FontStyle == plain.FontStyle && own.FontHeight == plain.FontHeight &&
+              own.FFontRef == plain.FFontRef && own.FontColor == plain.FontColor &&
+              own.FontBgColor == plain.FontBgColor && own.FLinkRef == plain.FLinkRef &&
+              own.FBoolState == plain.FBoolState && own.FIndent == plain.FIndent &&
+              own.FFntCnt == plain.FFntCnt,
+          "both wrap rules give the same items");
+    Check(own.FWidth == plain.FWidth && own.FHeight == plain.FHeight &&
+              own.CachedTextWidth() == plain.CachedTextWidth(),
+          "both wrap rules give the same item sizes");
+    if (const THtmlBreakItem* line = own.AsBreak()) {
+      const THtmlBreakItem* plainLine = plain.AsBreak();
+      Check(plainLine && line->FParams == plainLine->FParams && line->FListLevel == plainLine->FListLevel &&
+                line->FListItemN == plainLine->FListItemN,
+            "both wrap rules give the same lines");
+    }
+  }
+  Check(Own.GetTextSize().cx == Plain.GetTextSize().cx && Own.GetTextSize().cy == Plain.GetTextSize().cy,
+        "both wrap rules give the same text size");
+  Check(Own.FControlsArray.size() == Plain.FControlsArray.size(), "both wrap rules give as many controls");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -103,40 +165,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   THtmlRender render{std::unique_ptr<IHtmlTextMetrics>(metrics)};
   bool failed = false;
   TFuzzPictures pictures(failed);
-  render.SetImageSource(&pictures);
-  render.OnVariableNeeded = [&failed](TObject*, const std::u16string& name, std::u16string& value) {
-    if (name == u"throw") {
-      failed = true;
-      throw std::runtime_error("variable failed");
-    }
-    if (!name.empty())
-      value = name.substr(0, 8);
-  };
-
-  THtmlData* document = render.Data();
-  if (flags & 32)
-    document = render.CreateData();
-  document->SetDefaultFont(u"Verdana");
-  document->SetDefaultHeight(-13);
-  if (flags & 4)
-    document->SetDefaultStyle({TFontStyle::fsBold});
-  if (flags & 8)
-    document->SetLineGap(2);
-  if (flags & 16)
-    document->SetLineSpacing(20);
-
-  THtmlData* const current = render.Data();
-  render.PrepareToData(caption, maxWidth, flags & 1, *document);
-  Check(render.Data() == current, "the current document is restored");
-  CheckDocument(*document, failed);
+  THtmlData& document = Parse(render, pictures, failed, caption, flags, maxWidth);
+  CheckDocument(document, failed);
 
   const std::size_t length = caption.size();
-  Check(document->FArray.size() <= 2 * length + 2, "the document grows at most linearly with the text");
+  Check(document.FArray.size() <= 2 * length + 2, "the document grows at most linearly with the text");
   const std::uint64_t bound = (2 * length + 8) * static_cast<std::uint64_t>(maxWidth + 3) + 64 * length;
   Check(metrics->MeasuredCharacters() <= bound, "measuring work is bounded by the text length");
 
-  render.SetData(document);
+  if (flags & 1) {
+    THtmlCharacterWrap plainRule;
+    THtmlRender plain{std::make_unique<THtmlFixedMetrics>(96)};
+    plain.SetWrapRule(&plainRule);
+    bool plainFailed = false;
+    TFuzzPictures plainPictures(plainFailed);
+    CheckSameLayout(document, Parse(plain, plainPictures, plainFailed, caption, flags, maxWidth));
+  }
+
+  render.SetData(&document);
   (void)render.AsText();
-  (void)document->GenerateHTML();
+  (void)document.GenerateHTML();
   return 0;
 }

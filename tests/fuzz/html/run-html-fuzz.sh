@@ -17,9 +17,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../../.." && pwd)
 cxx=${OVANTA_FUZZ_CXX:-clang++}
 
-flags=(-std=c++20 -g -O1 -I"$root/framework/core" -I"$root/html" -Wall -Wextra -Wpedantic -Werror -Wshadow
-       -Wold-style-cast)
-sources=("$root/framework/core/Utf8.cpp")
+flags=(-std=c++20 -g -O1 -I"$root/framework/core" -I"$root/html" -I"$root/tests/support" -Wall -Wextra -Wpedantic
+       -Werror -Wshadow -Wold-style-cast)
+sources=("$root/framework/core/Utf8.cpp" "$root/tests/support/HtmlCharacterWrap.cpp")
 for source in "$root"/html/Html*.cpp; do
   [[ $source == *Win.cpp ]] || sources+=("$source")  # the portable core only
 done
