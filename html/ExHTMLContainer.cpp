@@ -63,11 +63,6 @@ void TExHTMLListItems::Changed() {
   FContainer.Change();
 }
 
-TExHTMLChangeLink::~TExHTMLChangeLink() {
-  if (FSender)
-    FSender->UnRegisterChanges(*this);
-}
-
 const TClassInfo& TExHTMLContainer::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TExHTMLContainer>("TExHTMLContainer", &TComponent::StaticClass())
@@ -82,8 +77,6 @@ TExHTMLContainer::TExHTMLContainer(TComponent* owner) : TComponent(owner) {}
 TExHTMLContainer::~TExHTMLContainer() {
   // The labels showing this container let go of it while it is still whole.
   Destroying();
-  for (TExHTMLChangeLink* link : FLinks)
-    link->FSender = nullptr;
 }
 
 TExHTMLListItems& TExHTMLContainer::Items() {
@@ -93,28 +86,16 @@ TExHTMLListItems& TExHTMLContainer::Items() {
 }
 
 void TExHTMLContainer::RegisterChanges(TExHTMLChangeLink& link) {
-  if (link.FSender == this)
-    return;
-  if (link.FSender)
-    link.FSender->UnRegisterChanges(link);
-  link.FSender = this;
-  FLinks.push_back(&link);
+  FLinks.Register(link);
 }
 
 void TExHTMLContainer::UnRegisterChanges(TExHTMLChangeLink& link) {
-  if (link.FSender != this)
-    return;
-  link.FSender = nullptr;
-  FLinks.erase(std::remove(FLinks.begin(), FLinks.end(), &link), FLinks.end());
+  FLinks.Unregister(link);
 }
 
 void TExHTMLContainer::Change() {
   if (IsLoading())
     return;
   Raise(OnChange, this);
-  // A copy: a handler may register or unregister links.
-  const std::vector<TExHTMLChangeLink*> links = FLinks;
-  for (TExHTMLChangeLink* link : links)
-    if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end())
-      Raise(link->OnChange, this);
+  FLinks.Notify();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ChangeLinks.h"
 #include "Component.h"
 
 class TExHTMLContainer;
@@ -54,16 +55,7 @@ class TExHTMLListItems : public TPersistent {
 };
 
 // A registration with a container: OnChange is raised with the container as sender when its snippets change.
-class TExHTMLChangeLink : public TObject {
- public:
-  ~TExHTMLChangeLink() override;
-  TExHTMLContainer* Sender() const { return FSender; }
-  TNotifyEvent OnChange;
-
- private:
-  friend class TExHTMLContainer;
-  TExHTMLContainer* FSender = nullptr;
-};
+using TExHTMLChangeLink = TChangeLink<TExHTMLContainer>;
 
 class TExHTMLContainer : public TComponent {
   OVANTA_CLASS(TExHTMLContainer)
@@ -86,5 +78,5 @@ class TExHTMLContainer : public TComponent {
 
  private:
   std::unique_ptr<TExHTMLListItems> FItems;
-  std::vector<TExHTMLChangeLink*> FLinks;
+  TChangeLinks<TExHTMLContainer> FLinks{*this};
 };

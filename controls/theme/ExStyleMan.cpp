@@ -35,11 +35,6 @@ class TRedrawPause {
 
 }  // namespace
 
-TExStyleChangeLink::~TExStyleChangeLink() {
-  if (FSender)
-    FSender->UnRegisterChanges(*this);
-}
-
 const TClassInfo& TExStyleManager::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TExStyleManager>("TExStyleManager", &TComponent::StaticClass()).Build();
@@ -49,29 +44,20 @@ const TClassInfo& TExStyleManager::StaticClass() {
 TExStyleManager::TExStyleManager(TComponent* owner) : TComponent(owner) {}
 
 TExStyleManager::~TExStyleManager() {
-  // The controls are told first (free notification), then the links that remain are let go.
+  // The controls are told first (free notification); the links that remain are let go with the list.
   Destroying();
-  for (TExStyleChangeLink* link : FLinks)
-    link->FSender = nullptr;
 }
 
 void TExStyleManager::RegisterChanges(TExStyleChangeLink& link) {
-  link.FSender = this;
-  if (std::find(FLinks.begin(), FLinks.end(), &link) == FLinks.end())
-    FLinks.push_back(&link);
+  FLinks.Register(link);
 }
 
 void TExStyleManager::UnRegisterChanges(TExStyleChangeLink& link) {
-  std::erase(FLinks, &link);
-  if (link.FSender == this)
-    link.FSender = nullptr;
+  FLinks.Unregister(link);
 }
 
 void TExStyleManager::Changed() {
-  // A link's reaction may register or unregister links; the links of this moment are told.
-  const std::vector<TExStyleChangeLink*> links = FLinks;
-  for (TExStyleChangeLink* link : links)
-    Raise(link->OnChange, this);
+  FLinks.Notify();
 }
 
 void TExStyleManager::ApplyStyle(TComponent& control, std::u16string_view styleName) const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ChangeLinks.h"
 #include "Component.h"
 #include "StyleStore.h"
 
@@ -13,16 +14,7 @@ class TControl;
 class TExStyleManager;
 
 // A registration with a manager: OnChange is raised when the manager's styles change.
-class TExStyleChangeLink : public TObject {
- public:
-  ~TExStyleChangeLink() override;
-  TExStyleManager* Sender() const { return FSender; }
-  TNotifyEvent OnChange;
-
- private:
-  friend class TExStyleManager;
-  TExStyleManager* FSender = nullptr;
-};
+using TExStyleChangeLink = TChangeLink<TExStyleManager>;
 
 class TExStyleManager : public TComponent {
   OVANTA_CLASS(TExStyleManager)
@@ -46,7 +38,7 @@ class TExStyleManager : public TComponent {
 
  private:
   TStyleStore FStore;
-  std::vector<TExStyleChangeLink*> FLinks;
+  TChangeLinks<TExStyleManager> FLinks{*this};
 };
 
 // The process's default manager, with an empty store, which every Ex control created outside a designer
