@@ -3,15 +3,36 @@ shown, and waiting."""
 import ctypes
 import os
 import subprocess
+import tempfile
 import time
 
 RUNNER = os.environ["OVANTA_WINE_RUNNER"]
+BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
 
 
 def wine(*args, timeout=60):
     """Runs a Windows program to its end; gives its exit code and its output, stripped."""
     result = subprocess.run([RUNNER, *args], capture_output=True, text=True, timeout=timeout)
     return result.returncode, result.stdout.strip()
+
+
+def install_browser_recorder():
+    """Makes Wine open web addresses with a program that only notes each address in a file; gives that file's
+    path. remove_browser_recorder() undoes it."""
+    directory = tempfile.mkdtemp(prefix="browser-")
+    record = os.path.join(directory, "opened.txt")
+    recorder = os.path.join(directory, "browser.sh")
+    with open(recorder, "w") as script:
+        script.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{record}'\n")
+    os.chmod(recorder, 0o755)
+    code, out = wine("reg", "add", BROWSER_KEY, "/v", "Browsers", "/t", "REG_SZ", "/d", recorder, "/f")
+    if code != 0:
+        raise AssertionError(f"setting the browser hook failed: {out}")
+    return record
+
+
+def remove_browser_recorder():
+    wine("reg", "delete", BROWSER_KEY, "/v", "Browsers", "/f")
 
 
 def xdotool(*args):

@@ -9,18 +9,17 @@ import os
 import re
 import subprocess
 import sys
-import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from as_user import RUNNER, wait_for, wine, x_cursor_name, xdotool  # noqa: E402
+from as_user import (RUNNER, install_browser_recorder, remove_browser_recorder, wait_for, wine,  # noqa: E402
+                     x_cursor_name, xdotool)
 
 OVANTA, PROBE, SHOTS = sys.argv[1:4]
 GERMAN = os.environ.get("LC_ALL", "").startswith("de")
 TITLE = "Vollversion registrieren" if GERMAN else "Register full version"
 BUTTON = "Vollversion herunterladen" if GERMAN else "Download full version"
 SHOT = "dialog-de.png" if GERMAN else "dialog-en.png"
-BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
 
 # Client rectangles (left, top, width, height) of the dialog's labels.
 HEADER = (16, 3, 411, 59)
@@ -124,16 +123,7 @@ def read_lines(path):
 class DialogAsUser(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        # Wine opens web addresses with the first program of this list: here one that only notes the address.
-        recorder_directory = tempfile.mkdtemp(prefix="browser-")
-        cls.opened = os.path.join(recorder_directory, "opened.txt")
-        recorder = os.path.join(recorder_directory, "browser.sh")
-        with open(recorder, "w") as script:
-            script.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{cls.opened}'\n")
-        os.chmod(recorder, 0o755)
-        code, out = wine("reg", "add", BROWSER_KEY, "/v", "Browsers", "/t", "REG_SZ", "/d", recorder, "/f")
-        if code != 0:
-            raise AssertionError(f"setting the browser hook failed: {out}")
+        cls.opened = install_browser_recorder()
         cls.process = subprocess.Popen([RUNNER, OVANTA])
         code, out = probe("window", TITLE, "60")
         if code != 0:
@@ -148,7 +138,7 @@ class DialogAsUser(unittest.TestCase):
         if cls.process.poll() is None:
             cls.process.kill()
             cls.process.wait(timeout=30)
-        wine("reg", "delete", BROWSER_KEY, "/v", "Browsers", "/f")
+        remove_browser_recorder()
 
     def screenshot(self, name):
         os.makedirs(SHOTS, exist_ok=True)

@@ -21,13 +21,13 @@ import urllib.request
 import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from as_user import RUNNER, wait_for, wine, x_cursor_name, xdotool  # noqa: E402
+from as_user import (RUNNER, install_browser_recorder, remove_browser_recorder, wait_for, wine,  # noqa: E402
+                     x_cursor_name, xdotool)
 
 OVANTA, PROBE, INSTALLER, VENDOR_SERVER, SHOTS = sys.argv[1:6]
 SERVER_ADDRESS = "127.0.0.7"
 PASSWORD = "plainaccessq"
 CUSTOMER_KEY = r"HKCU\Software\VELTRA\Quillon"
-BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
 
 # Client-area geometry of the dialog: centres of the controls a user clicks, and the busy panel's rows.
 SIGNUP_LINK = (222, 165)
@@ -161,20 +161,11 @@ def setUpModule():
     _, TEMP_UNIX = wine("winepath.exe", "-u", TEMP_WINDOWS)
     if not os.path.isdir(TEMP_UNIX):
         raise AssertionError(f"the temporary directory {TEMP_WINDOWS!r} has no Unix path ({TEMP_UNIX!r})")
-    # Wine opens web addresses with the first program of this list: here one that only notes the address.
-    recorder_directory = tempfile.mkdtemp(prefix="browser-")
-    BROWSER_RECORD = os.path.join(recorder_directory, "opened.txt")
-    recorder = os.path.join(recorder_directory, "browser.sh")
-    with open(recorder, "w") as script:
-        script.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{BROWSER_RECORD}'\n")
-    os.chmod(recorder, 0o755)
-    code, out = wine("reg", "add", BROWSER_KEY, "/v", "Browsers", "/t", "REG_SZ", "/d", recorder, "/f")
-    if code != 0:
-        raise AssertionError(f"setting the browser hook failed: {out}")
+    BROWSER_RECORD = install_browser_recorder()
 
 
 def tearDownModule():
-    wine("reg", "delete", BROWSER_KEY, "/v", "Browsers", "/f")
+    remove_browser_recorder()
 
 
 def read_text(path):
