@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 #include "LabelTextRect.h"
+#include "WinText.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ const TClassInfo& TExHTMLLabel::StaticClass() {
           .Property<bool>("IsHTML", &C::GetIsHTML, &C::SetIsHTML)
           .Property<TColor>("LinkColor", &C::GetLinkColor, &C::SetLinkColor)
           .Reference<TPopupMenu>("LinkPopupMenu", &C::GetLinkPopupMenu, &C::SetLinkPopupMenu)
+          .Reference<TPopupMenu>("PopupMenu", &C::GetPopupMenu, &C::SetPopupMenu)
           .Property<TFontStyles>("LinkStyle", &C::GetLinkStyle, &C::SetLinkStyle)
           .Property<bool>("EndEllipsis", &C::GetEndEllipsis, &C::SetEndEllipsis)
           .Reference<TWinControl>("FocusControl", &C::GetFocusControl, &C::SetFocusControl)
@@ -352,27 +354,26 @@ void TExHTMLLabel::Click() {
   }
 }
 
-void TExHTMLLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomExLabel::MouseUp(button, shift, x, y);
-  std::u16string href;
-  if (button == TMouseButton::mbRight && FLinkPopupMenu && FIsHTML && LinkAt(x, y, href)) {
-    const POINT screen = ClientToScreen(POINT{x, y});
-    PopupLinkMenu(screen.x, screen.y);
-  }
+void TExHTMLLabel::WndProc(TMessage& message) {
+  TCustomExLabel::WndProc(message);
+  if (message.Msg != WM_RBUTTONUP || message.Result != 0)
+    return;
+  const POINT p = PointFromLParam(message.LParam);
+  if (LinkMenuAt(p) && ShowPopupMenu(*FLinkPopupMenu, ClientToScreen(p)))
+    message.Result = 1;
 }
 
-void TExHTMLLabel::PopupLinkMenu(int x, int y) {
-  if (!FLinkPopupMenu->GetAutoPopup())
+void TExHTMLLabel::DoContextPopup(POINT mousePos, bool& handled) {
+  TCustomExLabel::DoContextPopup(mousePos, handled);
+  if (handled || !LinkMenuAt(mousePos))
     return;
-  // A menu takes the mouse: the press that opened it must not end in a click.
-  FClicking = false;
-  FLinkPopupMenu->SetPopupComponent(this);
-  if (x < 0) {
-    const POINT corner = ClientToScreen(POINT{0, 0});
-    x = corner.x;
-    y = corner.y;
-  }
-  FLinkPopupMenu->Popup(x, y);
+  ShowPopupMenu(*FLinkPopupMenu, ClientToScreen(mousePos));
+  handled = true;
+}
+
+bool TExHTMLLabel::LinkMenuAt(POINT p) const {
+  std::u16string href;
+  return FLinkPopupMenu && FIsHTML && LinkAt(p.x, p.y, href);
 }
 
 void TExHTMLLabel::LinkClicked(const std::u16string& href) {

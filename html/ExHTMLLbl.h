@@ -79,8 +79,12 @@ class TExHTMLLabel : public TCustomExLabel {
   // A plain label raises OnClick; an HTML label follows a link or hands the click to its document.
   void Click() override;
   void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseLeave() override;
+  // A right-button release over a link shows the link popup (unless the release was already handled) and is
+  // then marked handled, so that no context-menu request follows it.
+  void WndProc(TMessage& message) override;
+  // A request over a link shows the link popup unless OnContextPopup handled it.
+  void DoContextPopup(POINT mousePos, bool& handled) override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
@@ -93,8 +97,8 @@ class TExHTMLLabel : public TCustomExLabel {
   // The link target under the client point, when there is a link.
   bool LinkAt(int x, int y, std::u16string& href) const;
   void SetDisplayedCursor(TCursor cursor);
-  // Shows the link popup at a screen position (the label's top-left corner for x < 0).
-  void PopupLinkMenu(int x, int y);
+  // Whether the client point lies on a link that has the link popup.
+  bool LinkMenuAt(POINT p) const;
 
   bool FAlreadyInSetBounds = false;
   TExHTMLContainer* FContainer = nullptr;

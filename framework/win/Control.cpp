@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "Controls.h"
+#include "Menus.h"
 #include "ReadError.h"
 #include "WinText.h"
 
@@ -136,6 +137,7 @@ const TClassInfo& TControl::StaticClass() {
           .Event("OnMouseDown", &TControl::OnMouseDown)
           .Event("OnMouseUp", &TControl::OnMouseUp)
           .Event("OnMouseMove", &TControl::OnMouseMove)
+          .Event("OnContextPopup", &TControl::OnContextPopup)
           .Event("OnMouseEnter", &TControl::OnMouseEnter)
           .Event("OnMouseLeave", &TControl::OnMouseLeave)
           .Event("OnResize", &TControl::OnResize)
@@ -349,7 +351,7 @@ void TControl::SetText(const std::u16string& text) {
   TextChanged();
 }
 
-void TControl::SetPopupMenu(TComponent* menu) {
+void TControl::SetPopupMenu(TPopupMenu* menu) {
   if (menu == FPopupMenu)
     return;
   if (FPopupMenu)
@@ -419,6 +421,12 @@ void TControl::WndProc(TMessage& message) {
     case CM_MOUSELEAVE:
       FMouseInControl = false;
       MouseLeave();
+      return;
+    case WM_CONTEXTMENU:
+      ContextMenuMessage(message);
+      // Unhandled, the request goes on as the window system would take it: to the parent window.
+      if (message.Result == 0)
+        DefaultHandler(message);
       return;
     default:
       break;

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "Messages.h"
 #include "Types.h"
 
+class TPopupMenu;
 class TWinControl;
 
 enum class TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
@@ -32,6 +34,9 @@ using TMouseEvent = TEvent<TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TShiftState, int, int>;
 using TKeyEvent = TEvent<WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<char16_t&>;
+// A context menu is asked for at MousePos (client coordinates; -1, -1 when asked from the keyboard); set
+// Handled to keep the control from showing its PopupMenu.
+using TContextPopupEvent = TEvent<POINT /*MousePos*/, bool& /*Handled*/>;
 
 // Minimum and maximum sizes; 0 means no limit.
 class TSizeConstraints : public TPersistent {
@@ -125,8 +130,8 @@ class TControl : public TComponent {
   void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; }
   bool GetParentBiDiMode() const { return FParentBiDiMode; }
   void SetParentBiDiMode(bool v) { FParentBiDiMode = v; }
-  TComponent* GetPopupMenu() const { return FPopupMenu; }
-  void SetPopupMenu(TComponent* menu);
+  TPopupMenu* GetPopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
   TDockOrientation GetDockOrientation() const { return FDockOrientation; }
   void SetDockOrientation(TDockOrientation v) { FDockOrientation = v; }
   bool MouseInControl() const { return FMouseInControl; }
@@ -154,6 +159,7 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  TContextPopupEvent OnContextPopup;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;
@@ -167,6 +173,12 @@ class TControl : public TComponent {
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual void Resize();
+  // A context menu is asked for at mousePos (client coordinates, or -1, -1 from the keyboard): raises
+  // OnContextPopup. A control that shows a menu of its own here sets handled.
+  virtual void DoContextPopup(POINT mousePos, bool& handled);
+  // Shows `menu` for this control at a screen point, or at the control's top-left corner without one; false
+  // (and nothing shown) when the menu does not pop up by itself.
+  bool ShowPopupMenu(TPopupMenu& menu, std::optional<POINT> screenPoint);
 
   // Notifications of changed settings; the defaults repaint.
   virtual void FontChanged();
@@ -192,6 +204,8 @@ class TControl : public TComponent {
   void FontChangedFromUser();
   void ColorSettingChanged();
   void MouseMessage(TMessage& message);
+  // WM_CONTEXTMENU: DoContextPopup, then the PopupMenu; Result is 1 when the request was handled.
+  void ContextMenuMessage(TMessage& message);
   void AnchorsToParent();
   friend class TWinControl;
 
@@ -216,7 +230,7 @@ class TControl : public TComponent {
   bool FParentShowHint = true;
   TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
   bool FParentBiDiMode = true;
-  TComponent* FPopupMenu = nullptr;
+  TPopupMenu* FPopupMenu = nullptr;
   TDockOrientation FDockOrientation = TDockOrientation::doNoOrient;
   bool FMouseInControl = false;
   std::vector<std::pair<const void*, TMessageWatcher>> FMessageWatchers;
@@ -342,6 +356,9 @@ class TWinControl : public TControl {
   void ApplyAnchors(TControl& control, int parentWidth, int parentHeight);
   // Hands a mouse message to the graphic child it belongs to; false when it is the window's own.
   bool DispatchMouse(TMessage& message);
+  // Hands a context-menu request at a point to the graphic child there; false when the child leaves it
+  // unhandled or there is none, and the window handles it itself.
+  bool DispatchContextMenu(TMessage& message);
   void OwnMouseCapture(const TMessage& message);
   void UpdateMouseControl(TControl* control);
   void MouseLeftWindow();

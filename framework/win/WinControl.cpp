@@ -269,6 +269,10 @@ void TWinControl::WndProc(TMessage& message) {
       if (SetCursorFromControls(message))
         return;
       break;
+    case WM_CONTEXTMENU:
+      if (DispatchContextMenu(message))
+        return;
+      break;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:

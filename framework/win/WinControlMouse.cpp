@@ -56,8 +56,15 @@ bool TWinControl::DispatchMouse(TMessage& message) {
       ReleaseCapture();
   }
   TMessage forwarded{message.Msg, message.WParam, PointToLParam(p.x - target->FLeft, p.y - target->FTop), 0};
+  // The child's handlers may destroy the window and this control with it: keep what the default needs.
+  const HWND wnd = FHandle.Get();
+  const WNDPROC defaultProcedure = FDefWndProc;
   target->DeliverMessage(forwarded);
   message.Result = forwarded.Result;
+  // A right-button release the child left unhandled still gets the window's default handling, which turns
+  // it into a context-menu request; a child that showed a menu of its own marks the release handled.
+  if (message.Msg == WM_RBUTTONUP && forwarded.Result == 0 && defaultProcedure && IsWindow(wnd))
+    message.Result = CallWindowProcW(defaultProcedure, wnd, message.Msg, message.WParam, message.LParam);
   return true;
 }
 

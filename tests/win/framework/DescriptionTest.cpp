@@ -208,12 +208,12 @@ TEST(ClassInfoTest, PublishedPropertiesOfTheFrameworksClasses) {
   };
   const TClassCase cases[] = {
       {TControl::StaticClass(),
-       {"Left",           "Top",          "Width",          "Height",      "Align",
-        "Anchors",        "Visible",      "Enabled",        "Color",       "ParentColor",
-        "Font",           "ParentFont",   "Cursor",         "Hint",        "ShowHint",
-        "ParentShowHint", "BiDiMode",     "ParentBiDiMode", "Constraints", "DockOrientation",
-        "OnClick",        "OnDblClick",   "OnMouseDown",    "OnMouseUp",   "OnMouseMove",
-        "OnMouseEnter",   "OnMouseLeave", "OnResize"},
+       {"Left",           "Top",          "Width",          "Height",        "Align",
+        "Anchors",        "Visible",      "Enabled",        "Color",         "ParentColor",
+        "Font",           "ParentFont",   "Cursor",         "Hint",          "ShowHint",
+        "ParentShowHint", "BiDiMode",     "ParentBiDiMode", "Constraints",   "DockOrientation",
+        "OnClick",        "OnDblClick",   "OnMouseDown",    "OnMouseUp",     "OnMouseMove",
+        "OnMouseEnter",   "OnMouseLeave", "OnResize",       "OnContextPopup"},
        {"Caption", "PopupMenu"}},
       {TWinControl::StaticClass(),
        {"TabOrder", "TabStop", "DoubleBuffered", "BorderWidth", "OnEnter", "OnExit", "OnKeyDown", "OnKeyUp",

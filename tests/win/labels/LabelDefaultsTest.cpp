@@ -30,6 +30,7 @@ std::vector<TPropertyCase> LabelDefaults() {
       {"LinkColor", Stored(clBlue)},
       {"LinkStyle", Stored(TFontStyles{TFontStyle::fsUnderline})},
       {"LinkPopupMenu", StoredNil()},
+      {"PopupMenu", StoredNil()},
       {"EndEllipsis", Stored(false)},
       {"Align", Stored(TAlign::alNone)},
       {"Alignment", Stored(TAlignment::taLeftJustify)},

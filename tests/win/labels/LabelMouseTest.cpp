@@ -1,9 +1,12 @@
 // The labels under the mouse on a shown form: the cursor over links and elsewhere, clicks on links and on
-// text, container links, and the link popup menu.
+// text, container links, the link popup menu and the label's own context menu.
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ExHTMLLbl.h"
+#include "PostedMouse.h"
 #include "ShownForm.h"
 #include "WinText.h"
 
@@ -11,6 +14,15 @@ namespace {
 
 // A link at the start of the first line, then plain text.
 const char16_t* const kLinkFirst = u"<a href=\"target\">Linktext</a> und danach noch etwas Text";
+
+// A menu without commands (so that showing it never waits for the user) that counts how often it opened.
+struct TCountedMenu {
+  explicit TCountedMenu(TComponent* owner) : Menu(new TPopupMenu(owner)) {
+    Menu->OnPopup = [this](TObject*) { ++Popups; };
+  }
+  TPopupMenu* Menu;
+  int Popups = 0;
+};
 
 class LabelMouse : public ShownFormTest {
  protected:
@@ -44,6 +56,31 @@ class LabelMouse : public ShownFormTest {
     SendMessageW(FForm->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(FForm->Handle(), WM_LBUTTONUP, 0, at);
   }
+
+  // A label over a link and plain text with a link menu and a menu of its own, on a form with a menu too;
+  // OnContextPopup records where it was asked and answers `FHandles`.
+  TExHTMLLabel* AddLabelWithMenus() {
+    TExHTMLLabel* label = AddLabel(kLinkFirst);
+    label->SetLinkPopupMenu(FLinkMenu.Menu);
+    label->SetPopupMenu(FOwnMenu.Menu);
+    FForm->SetPopupMenu(FFormMenu.Menu);
+    label->OnContextPopup = [this](TObject*, POINT mousePos, bool& handled) {
+      FRequests.push_back(mousePos);
+      handled = FHandles;
+    };
+    return label;
+  }
+
+  void ResetCounts() {
+    FLinkMenu.Popups = FOwnMenu.Popups = FFormMenu.Popups = 0;
+    FRequests.clear();
+  }
+
+  TCountedMenu FLinkMenu{FForm.get()};
+  TCountedMenu FOwnMenu{FForm.get()};
+  TCountedMenu FFormMenu{FForm.get()};
+  std::vector<POINT> FRequests;
+  bool FHandles = false;
 };
 
 TEST_F(LabelMouse, HandOnlyOverALink) {
@@ -164,6 +201,84 @@ TEST_F(LabelMouse, RightClickOnALinkShowsTheLinkMenuAtTheMouse) {
 
   delete label;
   EXPECT_EQ(menu->GetPopupComponent(), nullptr) << "the menu lets go of a destroyed label";
+}
+
+TEST_F(LabelMouse, RealRightClickShowsExactlyOneMenu) {
+  TExHTMLLabel* label = AddLabelWithMenus();
+  Show();
+  const struct {
+    POINT At;
+    int Link, Own, Requests;
+    const char* What;
+  } cases[] = {
+      {OnLink(), 1, 0, 0, "on the link: the link menu, and no context-menu request after it"},
+      {OnText(*label), 0, 1, 1, "off the link: the label's own menu"},
+  };
+  for (const auto& c : cases) {
+    ResetCounts();
+    PostRightClick(*FForm, POINT{label->GetLeft() + c.At.x, label->GetTop() + c.At.y});
+    EXPECT_EQ(FLinkMenu.Popups, c.Link) << c.What;
+    EXPECT_EQ(FOwnMenu.Popups, c.Own) << c.What;
+    EXPECT_EQ(FFormMenu.Popups, 0) << c.What;
+    EXPECT_EQ(FRequests.size(), static_cast<std::size_t>(c.Requests)) << c.What;
+  }
+  EXPECT_EQ(FOwnMenu.Menu->GetPopupComponent(), label);
+  const POINT expected = label->ClientToScreen(OnText(*label));
+  EXPECT_EQ(FOwnMenu.Menu->GetPopupPoint().x, expected.x);
+  EXPECT_EQ(FOwnMenu.Menu->GetPopupPoint().y, expected.y);
+}
+
+TEST_F(LabelMouse, ContextRequestOverALinkShowsTheLinkMenuUnlessHandled) {
+  TExHTMLLabel* label = AddLabelWithMenus();
+  Show();
+  const struct {
+    POINT At;
+    bool Handles;
+    int Link, Own;
+    const char* What;
+  } cases[] = {
+      {OnLink(), false, 1, 0, "on the link"},
+      {OnLink(), true, 0, 0, "on the link, handled by OnContextPopup"},
+      {OnText(*label), false, 0, 1, "off the link"},
+      {OnText(*label), true, 0, 0, "off the link, handled by OnContextPopup"},
+  };
+  for (const auto& c : cases) {
+    ResetCounts();
+    FHandles = c.Handles;
+    const POINT screen = label->ClientToScreen(c.At);
+    PostContextRequest(*FForm, screen);
+    ASSERT_EQ(FRequests.size(), 1u) << c.What;
+    EXPECT_EQ(FRequests[0].x, c.At.x) << c.What;
+    EXPECT_EQ(FRequests[0].y, c.At.y) << c.What;
+    EXPECT_EQ(FLinkMenu.Popups, c.Link) << c.What;
+    EXPECT_EQ(FOwnMenu.Popups, c.Own) << c.What;
+    EXPECT_EQ(FFormMenu.Popups, 0) << c.What << ": a handled request goes no further";
+    const TPopupMenu* shown = c.Link ? FLinkMenu.Menu : c.Own ? FOwnMenu.Menu : nullptr;
+    if (shown) {
+      EXPECT_EQ(shown->GetPopupPoint().x, screen.x) << c.What;
+      EXPECT_EQ(shown->GetPopupPoint().y, screen.y) << c.What;
+    }
+  }
+}
+
+TEST_F(LabelMouse, KeyboardRequestShowsTheOwnMenuAtTheLabelsCorner) {
+  TExHTMLLabel* label = AddLabelWithMenus();
+  Show();
+  label->Perform(WM_CONTEXTMENU, 0, PointToLParam(-1, -1));
+  EXPECT_EQ(FLinkMenu.Popups, 0);
+  EXPECT_EQ(FOwnMenu.Popups, 1);
+  const POINT corner = label->ClientToScreen(POINT{0, 0});
+  EXPECT_EQ(FOwnMenu.Menu->GetPopupPoint().x, corner.x);
+  EXPECT_EQ(FOwnMenu.Menu->GetPopupPoint().y, corner.y);
+}
+
+TEST_F(LabelMouse, PlainLabelLetsTheFormsMenuShow) {
+  TExHTMLLabel* label = AddLabel(kLinkFirst);
+  FForm->SetPopupMenu(FFormMenu.Menu);
+  Show();
+  PostRightClick(*FForm, POINT{label->GetLeft() + OnLink().x, label->GetTop() + OnLink().y});
+  EXPECT_EQ(FFormMenu.Popups, 1) << "a label without menus leaves the request to its window";
+  EXPECT_EQ(FFormMenu.Menu->GetPopupComponent(), FForm.get());
 }
 
 TEST_F(LabelMouse, LabelLetsGoOfADestroyedLinkMenu) {
