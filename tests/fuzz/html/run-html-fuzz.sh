@@ -20,9 +20,10 @@ cxx=${OVANTA_FUZZ_CXX:-clang++}
 flags=(-std=c++20 -g -O1 -I"$root/framework/core" -I"$root/html" -I"$root/tests/support" -Wall -Wextra -Wpedantic
        -Werror -Wshadow -Wold-style-cast)
 sources=("$root/framework/core/Utf8.cpp" "$root/tests/support/HtmlCharacterWrap.cpp")
-for source in "$root"/html/Html*.cpp; do
-  [[ $source == *Win.cpp ]] || sources+=("$source")  # the portable core only
-done
+# The portable core only: the sources of ovanta_html_core as the CMake tree lists them.
+while read -r source; do
+  sources+=("$root/html/$source")
+done < <(sed -n '/add_library(ovanta_html_core/,/)/s|.*CMAKE_CURRENT_LIST_DIR}/\(.*\.cpp\).*|\1|p' "$root/html/HtmlRender.cmake")
 
 echo "html fuzz: building in $build"
 "$cxx" "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
