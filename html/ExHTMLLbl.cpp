@@ -1,28 +1,9 @@
 #include "ExHTMLLbl.h"
 
 #include "AnsiText.h"
+#include "FlagScope.h"
 #include "LabelTextRect.h"
 #include "WinText.h"
-
-namespace {
-
-// Sets a flag for the duration of a scope, also when it is left by an exception.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-};
-
-RECT ToRect(const THtmlRect& r) {
-  return RECT{r.Left, r.Top, r.Right, r.Bottom};
-}
-
-}  // namespace
 
 const TClassInfo& TExHTMLLabel::StaticClass() {
   using C = TExHTMLLabel;

@@ -1,31 +1,11 @@
 #include "HtmlControlRender.h"
 
 #include "HtmlGdiCanvas.h"
+#include "WinText.h"
 
-namespace {
-
-// The shift state of a key message: Alt from its key data, the other modifiers from the keyboard state.
-TShiftState KeyDataToShiftState(LPARAM KeyData) {
-  constexpr LPARAM AltDown = 0x20000000;
-  TShiftState state;
-  if (GetKeyState(VK_SHIFT) < 0)
-    state.Include(TShiftStateFlag::ssShift);
-  if (GetKeyState(VK_CONTROL) < 0)
-    state.Include(TShiftStateFlag::ssCtrl);
-  if (KeyData & AltDown)
-    state.Include(TShiftStateFlag::ssAlt);
-  return state;
+RECT ToRect(const THtmlRect& R) {
+  return RECT{R.Left, R.Top, R.Right, R.Bottom};
 }
-
-int SignedLowWord(LPARAM Value) {
-  return static_cast<short>(LOWORD(Value));
-}
-
-int SignedHighWord(LPARAM Value) {
-  return static_cast<short>(HIWORD(Value));
-}
-
-}  // namespace
 
 THtmlRect ToHtmlRect(const RECT& R) {
   return {R.left, R.top, R.right, R.bottom};
@@ -73,13 +53,16 @@ void THtmlControlRender::HookMessage(const TMessage& Message) {
       KeyDownTransfer(key, KeyDataToShiftState(Message.LParam));
       break;
     }
-    case WM_MOUSEMOVE:
-      MouseMoveTransfer(KeysToShiftState(Message.WParam), SignedLowWord(Message.LParam),
-                        SignedHighWord(Message.LParam), Data()->FRect);
+    case WM_MOUSEMOVE: {
+      const POINT p = PointFromLParam(Message.LParam);
+      MouseMoveTransfer(KeysToShiftState(Message.WParam), p.x, p.y, Data()->FRect);
       break;
-    case WM_LBUTTONUP:
-      ClickTransfer(SignedLowWord(Message.LParam), SignedHighWord(Message.LParam), Data()->FRect);
+    }
+    case WM_LBUTTONUP: {
+      const POINT p = PointFromLParam(Message.LParam);
+      ClickTransfer(p.x, p.y, Data()->FRect);
       break;
+    }
     default:
       break;
   }

@@ -38,3 +38,4 @@ class THtmlControlRender : public THtmlRender {
 };
 
 THtmlRect ToHtmlRect(const RECT& R);
+RECT ToRect(const THtmlRect& R);

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "Controls.h"
+#include "FlagScope.h"
 #include "Menus.h"
 #include "ReadError.h"
 #include "WinText.h"
@@ -10,19 +11,6 @@ namespace {
 bool KeyDown(int virtualKey) {
   return GetKeyState(virtualKey) < 0;
 }
-
-// Sets a flag for the duration of a scope.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : FFlag(flag), FBefore(flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = FBefore; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FBefore;
-};
 
 }  // namespace
 
@@ -39,6 +27,18 @@ TShiftState KeysToShiftState(WPARAM keys) {
   if (keys & MK_MBUTTON)
     state.Include(TShiftStateFlag::ssMiddle);
   if (KeyDown(VK_MENU))
+    state.Include(TShiftStateFlag::ssAlt);
+  return state;
+}
+
+TShiftState KeyDataToShiftState(LPARAM keyData) {
+  constexpr LPARAM altDown = 0x20000000;
+  TShiftState state;
+  if (KeyDown(VK_SHIFT))
+    state.Include(TShiftStateFlag::ssShift);
+  if (KeyDown(VK_CONTROL))
+    state.Include(TShiftStateFlag::ssCtrl);
+  if (keyData & altDown)
     state.Include(TShiftStateFlag::ssAlt);
   return state;
 }

@@ -25,8 +25,9 @@ struct TEnumNames<TMouseButton> {
   static constexpr std::array<std::string_view, 3> Names{"mbLeft", "mbRight", "mbMiddle"};
   static_assert(NamesEveryValue(Names, TMouseButton::mbMiddle));
 };
-TShiftState KeysToShiftState(WPARAM keys);  // from the MK_* flags of a mouse message
-TShiftState KeyboardShiftState();           // from the current keyboard state
+TShiftState KeysToShiftState(WPARAM keys);        // from the MK_* flags of a mouse message
+TShiftState KeyboardShiftState();                 // from the current keyboard state
+TShiftState KeyDataToShiftState(LPARAM keyData);  // of a key message: Alt from its key data, the rest now
 // The system cursor shown for `cursor` (nullptr for crNone; the arrow for crDefault).
 HCURSOR CursorHandle(TCursor cursor);
 
